@@ -1,0 +1,12 @@
+#include "cli/commands.h"
+
+namespace torvane::cli {
+
+void AddSettingsCommand(CLI::App& app, Streams streams, int& exit_code) {
+    app.add_subcommand("settings", "(not built yet)")->allow_extras()->callback([streams, &exit_code] {
+        streams.err << "settings: not built yet\n";
+        exit_code = 2;
+    });
+}
+
+}  // namespace torvane::cli
