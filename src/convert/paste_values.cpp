@@ -11,12 +11,11 @@ namespace {
 
 constexpr double kTwoPi = 2 * std::numbers::pi;
 
-// A scale factor of the palette: near zero (which includes empty and malformed texts) and
-// values that are not finite count as no scaling.
+// A scale factor of the palette: near zero, which includes empty, malformed and out-of-range
+// texts, counts as no scaling.
 double ScaleFactor(std::u16string_view text) {
     const double value = ValReal(text);
-    if (!std::isfinite(value) || std::fabs(value) <= 1e-8) return 1;
-    return value;
+    return std::fabs(value) <= 1e-8 ? 1 : value;
 }
 
 }  // namespace

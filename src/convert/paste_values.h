@@ -17,7 +17,7 @@ struct PasteTransformValues {
 };
 
 // Derives the values from the texts of the scale box ("2", or "sx,sy") and of the angle box
-// (degrees). Empty, malformed, non-finite or near-zero scales mean 1; malformed angles mean 0.
+// (degrees). Empty, malformed or near-zero scales mean 1; malformed angles mean 0.
 PasteTransformValues ReadPasteValues(std::u16string_view scale_text, std::u16string_view angle_text,
                                      bool text_scale, bool point_scale);
 
