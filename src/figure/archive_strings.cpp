@@ -83,7 +83,7 @@ std::u16string CleanArchiveString(std::u16string_view text) {
         }
         if (c >= 0x20) out.push_back(c);
     }
-    if (out.empty()) out = u" ";
+    if (out.empty()) out.push_back(u' ');
     return out;
 }
 
