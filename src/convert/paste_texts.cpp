@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "convert/paste_entities.h"
-#include "convert/text_length.h"
+#include "util/jtext.h"
 #include "util/numbers.h"
 
 namespace torvane {
@@ -59,7 +59,7 @@ void PasteCharacterText(const PasteContext& context, TEntJwwMoji& text) {
         text.nMojiShu = text.nMojiShu / 100 * 100;
     } else {
         // Sizes stay; the text box (its length from characters by its height) keeps its centre.
-        const double length = TextLengthFromCharacters(text.str, advance, text.dKankaku);
+        const double length = TextLenAnsi(text.str, advance, text.dKankaku);
         const PlanePoint centre = context.map(Offset(start, direction, length / 2, height / 2));
         const double new_direction = Direction(mapped_start, mapped_end);
         // Under a mirror the box lies below the baseline until start and end are exchanged.

@@ -220,7 +220,9 @@ TEST(JWKtoJCLF, WritesAStreamThatReadsBack) {
     Add(jwk.EntLine, jwk.lineN, JwkLine(0x40));
     Add(jwk.EntArc, jwk.arcN, JwkArc(10, 20));
     Add(jwk.EntMoji, jwk.mojiN, JwkText(5));
-    Add(jwk.EntTen, jwk.tenN, TEntJwcTen{});
+    TEntJwcTen point{};
+    point.col = 1;
+    Add(jwk.EntTen, jwk.tenN, point);
     test::TempDir dir;
     TJcfData JCF;
     ASSERT_TRUE(JWKtoJCLF(jwk, JCF, dir / "figure.1"));
