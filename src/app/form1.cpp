@@ -4,6 +4,8 @@
 
 #include "app/clip_names.h"
 #include "app/form1_globals.h"
+#include "figure/jwwtype.h"
+#include "figure/text_code_context.h"
 
 namespace torvane {
 
@@ -72,13 +74,29 @@ void TForm1::FormClose() {
 }
 
 void TForm1::SystemInit() {
+    DefPenColor = 1;
+    DefPenStyle = 1;
     BackColorNo = 0;
-    systemReady_ = true;
+    JCF = std::make_unique<TJcfData>();
+    JWS = std::make_unique<TJwsData>();
+    TxtFileName.clear();
+    TxtMemo.clear();
+    TxtMemo1.clear();
+    TxtMemo2.clear();
+    TxtTitle.clear();
+    TxtFileDate = clock_.Now();
+    TxtScaleDiv = 1.0;
+    const std::u16string folder = (TempPath / "").u16string();
+    JCF->BindImageFolder = folder;
+    JWS->BindImageFolder = folder;
 }
 
 void TForm1::SystemFree() {
-    if (!systemReady_) return;
-    systemReady_ = false;
+    if (!JCF) return;
+    JWS->DataFree();
+    JCF->DataFree();
+    JWS.reset();
+    JCF.reset();
 }
 
 void TForm1::MonitorStart() {

@@ -2,10 +2,13 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/form1_view.h"
+#include "figure/jcf_data.h"
+#include "figure/jws_data.h"
 #include "platform/clock.h"
 #include "platform/ui_services.h"
 
@@ -37,7 +40,9 @@ public:
     // settings file and, without work-page history, deletes the work page's clip files.
     void FormClose();
 
+    // Creates the shared documents and drawing attributes and sets the start-up defaults.
     void SystemInit();
+    // Frees what SystemInit created; nothing when it is not created.
     void SystemFree();
 
     // Reads every setting and the clip index; a missing file leaves the defaults.
@@ -129,6 +134,11 @@ public:
     std::uint32_t HD1 = 0;
     std::uint32_t HD2 = 0;
 
+    // Documents shared by every operation that loads a figure; they exist between SystemInit
+    // and SystemFree.
+    std::unique_ptr<TJcfData> JCF;
+    std::unique_ptr<TJwsData> JWS;
+
 private:
     void SetDefaults();
     void ReloadAllThumbnails();
@@ -140,7 +150,6 @@ private:
     TForm1View& view_;
     UiServices& ui_;
     const Clock& clock_;
-    bool systemReady_ = false;
 };
 
 }  // namespace torvane
