@@ -123,8 +123,8 @@ LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wparam, LPARAM lpara
         case WM_COPYDATA: return Command(*reinterpret_cast<const COPYDATASTRUCT*>(lparam));
         case WM_KEYDOWN:
             if (wparam == 'V' && (GetKeyState(VK_CONTROL) & 0x8000) != 0) {
-                ++host.pastes;
                 PasteFigure();
+                ++host.pastes;
             }
             return 0;
         case WM_TIMER:
