@@ -126,6 +126,9 @@ TEST_F(ClipboardsTest, SaveFileWritesTheWholeBlockOrNoFile) {
     PutBlock(id, block);
     EXPECT_TRUE(clips.ClipSaveFile(id, dir / "prev.1"));
     EXPECT_EQ(test::ReadBytes(dir / "prev.1"), block);
+    PutBlock(id, "shorter");
+    EXPECT_TRUE(clips.ClipSaveFile(id, dir / "prev.1"));  // replaces the file whole
+    EXPECT_EQ(test::ReadBytes(dir / "prev.1"), "shorter");
 
     const auto absent = clips.ClipRegister(u"Ole Private Data");
     test::WriteBytes(dir / "prev.2", "stale");
