@@ -1,0 +1,29 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+#include "util/byte_reader.h"
+#include "util/byte_writer.h"
+
+namespace torvane {
+
+// Strings in the encoding of an MFC archive (CString): a length prefix, then ANSI bytes or,
+// after the mark FF FE FF, UTF-16LE code units.
+
+// Reads one string; false (and the reader's failure) when it cannot be read whole.
+// `utf16` is set when the string was stored in UTF-16. The result is cut at its first NUL
+// and loses every character below U+0020.
+bool ReadArchiveString(ByteReader& in, std::u16string& out, bool& utf16);
+
+// Removes "^m", "\n" (backslash, n) and every character below U+0020; an empty result becomes " ".
+std::u16string CleanArchiveString(std::u16string_view text);
+
+// Writes a cleaned string in ANSI or UTF-16. A string too long for the 16-bit length is cut
+// to the longest prefix of whole characters that fits.
+void WriteArchiveString(ByteWriter& out, std::u16string_view text, bool utf16);
+
+// ANSI code page conversion with a fast path for plain ASCII.
+std::u16string DecodeAnsi(std::string_view bytes);
+std::string EncodeAnsi(std::u16string_view text);
+
+}  // namespace torvane

@@ -1,0 +1,164 @@
+#include "figure/jww_figure.h"
+
+#include <algorithm>
+#include <cmath>
+#include <unordered_map>
+#include <utility>
+
+namespace torvane {
+namespace {
+
+// Nested insertions deeper than this, or nodes beyond this many, are left out of the tree:
+// a definition that inserts itself would otherwise add nodes without end.
+constexpr std::int32_t kMaxBlockDepth = 64;
+constexpr std::size_t kMaxBlockTreeNodes = std::size_t{1} << 20;
+
+struct Placement {
+    double r1, r2, r3, r4;
+};
+
+Placement PlacementOf(const TEntJwwBlock& block) {
+    const double c = std::cos(block.radKaitenKaku);
+    const double s = std::sin(block.radKaitenKaku);
+    return {c * block.dBairitsuX, -s * block.dBairitsuY, s * block.dBairitsuX, c * block.dBairitsuY};
+}
+
+}  // namespace
+
+void TJwwFigureData::DataInit() {
+    FileOutOpt = 0;
+    EntLgrp.clear();
+    EntNo.clear();
+    EntLine.clear();
+    EntLineN = 0;
+    EntEnko.clear();
+    EntEnkoN = 0;
+    EntTen.clear();
+    EntTenN = 0;
+    EntMoji.clear();
+    EntMojiN = 0;
+    EntSunpo.clear();
+    EntSunpoN = 0;
+    EntSolid.clear();
+    EntSolidN = 0;
+    EntBlock.clear();
+    EntBlockN = 0;
+    EntBlockDef.clear();
+    EntBlockDefN = 0;
+    EntBlockTree.clear();
+    EntBlockTreeN = 0;
+    EntBlockNum = 0;
+    ResetHeader();
+    MojiEncode = false;
+}
+
+void TJwwFigureData::DataFree() {
+    // Release the memory, not only the contents.
+    for (auto& def : EntBlockDef) def = TEntJwwBlockDef{};
+    DataInit();
+    EntLgrp.shrink_to_fit();
+    EntNo.shrink_to_fit();
+    EntLine.shrink_to_fit();
+    EntEnko.shrink_to_fit();
+    EntTen.shrink_to_fit();
+    EntMoji.shrink_to_fit();
+    EntSunpo.shrink_to_fit();
+    EntSolid.shrink_to_fit();
+    EntBlock.shrink_to_fit();
+    EntBlockDef.shrink_to_fit();
+    EntBlockTree.shrink_to_fit();
+}
+
+void TJwwFigureData::DataDefaultSet() {
+    TEntJcfHeader& hd = Header();
+    hd.jwVer = 600;
+    hd.BasePoint_x = 0;
+    hd.BasePoint_y = 0;
+    EntLgrp.assign(16, TEntJwwLayerGroup{2, 0, 1.0, 0, {}});
+}
+
+void TJwwFigureData::MakeBlockTree() {
+    EntBlockTree.clear();
+    EntBlockTreeN = 0;
+    EntBlockNum = 0;
+    for (auto& def : EntBlockDef) {
+        def.ref_flag = false;
+        def.ref_no = -1;
+    }
+    const std::int32_t insertions = std::min<std::int32_t>(EntBlockN, static_cast<std::int32_t>(EntBlock.size()));
+    if (insertions <= 0) return;
+
+    const std::int32_t defs = std::min<std::int32_t>(EntBlockDefN, static_cast<std::int32_t>(EntBlockDef.size()));
+    std::unordered_map<std::uint32_t, std::int32_t> first_def;
+    for (std::int32_t i = defs - 1; i >= 0; --i) first_def[EntBlockDef[i].nNumber] = i;
+
+    auto attach_definition = [&](TEntJwwBlockTree& node) {
+        const auto found = first_def.find(node.no);
+        if (found == first_def.end()) return;
+        TEntJwwBlockDef& def = EntBlockDef[found->second];
+        node.defno = found->second;
+        node.name = def.strName;
+        def.ref_flag = true;
+    };
+
+    for (std::int32_t j = 0; j < insertions && EntBlockTree.size() < kMaxBlockTreeNodes; ++j) {
+        const TEntJwwBlock& block = EntBlock[j];
+        const Placement m = PlacementOf(block);
+        TEntJwwBlockTree node;
+        node.att = block.att;
+        node.level = 0;
+        node.parent = -1;
+        node.no = block.nNumber;
+        node.x = block.DPKijunTen_x;
+        node.y = block.DPKijunTen_y;
+        node.r1 = m.r1;
+        node.r2 = m.r2;
+        node.r3 = m.r3;
+        node.r4 = m.r4;
+        attach_definition(node);
+        EntBlockTree.push_back(std::move(node));
+    }
+
+    for (std::size_t k = 0; k < EntBlockTree.size(); ++k) {
+        if (EntBlockTree[k].defno < 0 || EntBlockTree[k].level >= kMaxBlockDepth) continue;
+        const TEntJwwBlockDef& def = EntBlockDef[EntBlockTree[k].defno];
+        const std::int32_t nested = std::min<std::int32_t>(def.mBlockN, static_cast<std::int32_t>(def.mBlock.size()));
+        for (std::int32_t l = 0; l < nested && EntBlockTree.size() < kMaxBlockTreeNodes; ++l) {
+            const TEntJwwBlockTree& parent = EntBlockTree[k];
+            const TEntJwwBlock& block = def.mBlock[l];
+            const Placement m = PlacementOf(block);
+            TEntJwwBlockTree node;
+            node.att = def.att;
+            node.level = parent.level + 1;
+            node.parent = static_cast<std::int32_t>(k);
+            node.no = block.nNumber;
+            const double u = block.DPKijunTen_x;
+            const double v = block.DPKijunTen_y;
+            node.x = parent.x + parent.r1 * u + parent.r2 * v;
+            node.y = parent.y + parent.r3 * u + parent.r4 * v;
+            node.r1 = parent.r1 * m.r1 + parent.r2 * m.r3;
+            node.r2 = parent.r1 * m.r2 + parent.r2 * m.r4;
+            node.r3 = parent.r3 * m.r1 + parent.r4 * m.r3;
+            node.r4 = parent.r3 * m.r2 + parent.r4 * m.r4;
+            attach_definition(node);
+            EntBlockTree.push_back(std::move(node));
+        }
+    }
+    EntBlockTreeN = static_cast<std::int32_t>(EntBlockTree.size());
+
+    for (std::int32_t i = 0; i < defs; ++i) {
+        if (EntBlockDef[i].ref_flag) EntBlockDef[i].ref_no = EntBlockNum++;
+    }
+}
+
+std::uint32_t TJwwFigureData::ChangeBlockNo(std::uint32_t n) const {
+    const std::int32_t defs = std::min<std::int32_t>(EntBlockDefN, static_cast<std::int32_t>(EntBlockDef.size()));
+    for (std::int32_t i = 0; i < defs; ++i) {
+        const TEntJwwBlockDef& def = EntBlockDef[i];
+        if (def.nNumber != n) continue;
+        return def.ref_flag ? static_cast<std::uint32_t>(def.ref_no) : n;
+    }
+    return 0;
+}
+
+}  // namespace torvane

@@ -1,0 +1,81 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "figure/jwwtype.h"
+
+namespace torvane {
+
+// Header of a clipboard figure stream; the JWS header extends it.
+struct TEntJcfHeader {
+    std::int32_t jwVer = 0;  // schema of the stream's first object class, e.g. 600
+    double BasePoint_x = 0, BasePoint_y = 0;
+    double Mx1 = 0, My1 = 0, Mx2 = 0, My2 = 0;  // extents
+    std::int32_t n1 = 0;  // top-level entities (entries of EntNo)
+    std::int32_t n2 = 0;  // block definitions
+};
+
+// The figure model shared by TJcfData (clipboard streams) and TJwsData (JWS files):
+// layer groups, one array per entity kind with its count, the order table, the block
+// definitions and the flattened block tree. Only the header differs between the two.
+class TJwwFigureData {
+public:
+    TJwwFigureData() = default;
+    virtual ~TJwwFigureData() = default;
+    TJwwFigureData(const TJwwFigureData&) = default;
+    TJwwFigureData& operator=(const TJwwFigureData&) = default;
+
+    // The header fields both documents have.
+    virtual TEntJcfHeader& Header() = 0;
+    virtual const TEntJcfHeader& Header() const = 0;
+
+    std::vector<TEntJwwLayerGroup> EntLgrp;  // 16 groups once read or defaulted
+    std::vector<TEntJwwNo> EntNo;            // order of the top-level entities; n1 valid
+    std::vector<TEntJwwLine> EntLine;
+    std::int32_t EntLineN = 0;
+    std::vector<TEntJwwEnko> EntEnko;
+    std::int32_t EntEnkoN = 0;
+    std::vector<TEntJwwTen> EntTen;
+    std::int32_t EntTenN = 0;
+    std::vector<TEntJwwMoji> EntMoji;
+    std::int32_t EntMojiN = 0;
+    std::vector<TEntJwwSunpo> EntSunpo;
+    std::int32_t EntSunpoN = 0;
+    std::vector<TEntJwwSolid> EntSolid;
+    std::int32_t EntSolidN = 0;
+    std::vector<TEntJwwBlock> EntBlock;
+    std::int32_t EntBlockN = 0;
+    std::vector<TEntJwwBlockDef> EntBlockDef;
+    std::int32_t EntBlockDefN = 0;
+    std::vector<TEntJwwBlockTree> EntBlockTree;
+    std::int32_t EntBlockTreeN = 0;
+    std::int32_t EntBlockNum = 0;      // definitions reached from the insertions
+    std::u16string BindImageFolder;    // folder of images named "^@BM%temp%…"; kept by resets
+    std::int32_t FileOutOpt = 0;       // writer options, 0..63; 32 = UTF-16 strings
+    bool MojiEncode = false;           // the stream read held a UTF-16 string
+    double myMinWx = 0, myMinWy = 0, myMaxWx = 0, myMaxWy = 0;  // extents
+
+    // Empties the document; BindImageFolder keeps its value.
+    void DataInit();
+    // Releases the definitions' arrays, then DataInit.
+    void DataFree();
+    // Version 600, base point (0, 0) and 16 layer groups of scale 1, for building by hand.
+    void DataDefaultSet();
+    // Rebuilds EntBlockTree, the definitions' ref_flag and ref_no, and EntBlockNum.
+    void MakeBlockTree();
+    // The number under which block number n is written.
+    std::uint32_t ChangeBlockNo(std::uint32_t n) const;
+    // Loads the layer-group scales into the drawing attributes gGraAtt (defined in render).
+    void SetGAttLayer();
+    // Recomputes myMinWx … myMaxWy and the shared current extents (defined with the extents).
+    void GetMinMaxZahyo();
+
+    // Drawing operations of the document (GLDrawALL …) are declared here by the drawing code.
+
+protected:
+    // Empties the header fields of the concrete document.
+    virtual void ResetHeader() = 0;
+};
+
+}  // namespace torvane

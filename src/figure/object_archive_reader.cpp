@@ -1,0 +1,334 @@
+#include "figure/object_archive_reader.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string_view>
+
+#include "figure/archive_strings.h"
+
+namespace torvane {
+namespace {
+
+constexpr std::int32_t kDefinitionClass = 8;
+constexpr std::size_t kMaxClassNameLength = 2047;
+constexpr std::uint32_t kMarkerPoint = 100;
+constexpr std::uint16_t kOwnColor = 10;
+
+// Bytes of each kind's fixed part after the attributes (a dimension's fixed part is its own
+// attributes only).
+constexpr std::size_t kFixedAfterAttr[] = {0, 32, 60, 20, 68, 0, 64, 44};
+
+std::int32_t KindOfClassName(std::string_view name) {
+    static constexpr std::string_view kNames[] = {"CDataSen",    "CDataEnko",  "CDataTen",  "CDataMoji",
+                                                  "CDataSunpou", "CDataSolid", "CDataBlock"};
+    for (std::size_t i = 0; i < std::size(kNames); ++i) {
+        if (name == kNames[i]) return static_cast<std::int32_t>(i + 1);
+    }
+    return 0;
+}
+
+// Sizes that are not finite numbers would make the text undrawable.
+void RepairTextSizes(TEntJwwMoji& text) {
+    if (!std::isfinite(text.dSizeX)) text.dSizeX = 3.0;
+    if (!std::isfinite(text.dSizeY)) text.dSizeY = 3.0;
+    if (!std::isfinite(text.dKankaku)) text.dKankaku = 0;
+}
+
+// Entries of the order table the bytes after the count could still describe: every object
+// begins with a tag of at least two bytes.
+std::size_t PlausibleObjects(const ByteReader& in, std::uint32_t count) {
+    return std::min<std::size_t>(count, in.remaining() / 2 + 1);
+}
+
+}  // namespace
+
+ObjectArchiveReader::ObjectArchiveReader(ByteReader& in, TJwwFigureData& doc, std::int32_t version)
+    : in_(in), doc_(doc), attr_size_(version <= 350 ? 13 : 15), dimension_parts_(version >= 420) {}
+
+bool ObjectArchiveReader::ReadCount(ByteReader& in, std::uint32_t& count) {
+    count = in.U16();
+    if (count == 0xFFFF) count = in.U32();
+    return in.ok();
+}
+
+bool ObjectArchiveReader::ReadObjectsAndDefinitions(std::uint32_t count) {
+    TEntJcfHeader& hd = doc_.Header();
+    bool complete = false;
+    try {
+        doc_.EntNo.reserve(PlausibleObjects(in_, count));
+        ReadObjectList(count, Target{doc_.EntNo, doc_.EntLine, doc_.EntEnko, doc_.EntTen, doc_.EntMoji,
+                                     doc_.EntSunpo, doc_.EntSolid, doc_.EntBlock, false});
+        std::uint32_t definitions = 0;
+        if (!ReadCount(in_, definitions)) throw FormatError{};
+        for (std::uint32_t i = 0; i < definitions; ++i) ReadDefinition(i + 1);
+        complete = true;
+    } catch (const FormatError&) {
+        complete = false;
+    }
+    doc_.EntLineN = static_cast<std::int32_t>(doc_.EntLine.size());
+    doc_.EntEnkoN = static_cast<std::int32_t>(doc_.EntEnko.size());
+    doc_.EntTenN = static_cast<std::int32_t>(doc_.EntTen.size());
+    doc_.EntMojiN = static_cast<std::int32_t>(doc_.EntMoji.size());
+    doc_.EntSunpoN = static_cast<std::int32_t>(doc_.EntSunpo.size());
+    doc_.EntSolidN = static_cast<std::int32_t>(doc_.EntSolid.size());
+    doc_.EntBlockN = static_cast<std::int32_t>(doc_.EntBlock.size());
+    doc_.EntBlockDefN = static_cast<std::int32_t>(doc_.EntBlockDef.size());
+    for (auto& def : doc_.EntBlockDef) {
+        def.N = static_cast<std::int32_t>(def.mNo.size());
+        def.mLineN = static_cast<std::int32_t>(def.mLine.size());
+        def.mEnkoN = static_cast<std::int32_t>(def.mEnko.size());
+        def.mTenN = static_cast<std::int32_t>(def.mTen.size());
+        def.mMojiN = static_cast<std::int32_t>(def.mMoji.size());
+        def.mSunpoN = static_cast<std::int32_t>(def.mSunpo.size());
+        def.mSolidN = static_cast<std::int32_t>(def.mSolid.size());
+        def.mBlockN = static_cast<std::int32_t>(def.mBlock.size());
+    }
+    hd.n1 = static_cast<std::int32_t>(doc_.EntNo.size());
+    hd.n2 = doc_.EntBlockDefN;
+    return complete;
+}
+
+void ObjectArchiveReader::ReadObjectList(std::uint32_t count, const Target& target) {
+    std::uint32_t read = 0;
+    while (read < count) {
+        const std::int32_t kind = ReadTag(true);
+        if (kind == 0) continue;
+        if (ReadEntity(kind, target)) {
+            const auto index = [&]() -> std::size_t {
+                switch (kind) {
+                    case kEntLine: return target.lines.size();
+                    case kEntEnko: return target.arcs.size();
+                    case kEntTen: return target.points.size();
+                    case kEntMoji: return target.texts.size();
+                    case kEntSunpo: return target.dimensions.size();
+                    case kEntSolid: return target.solids.size();
+                    default: return target.blocks.size();
+                }
+            }();
+            target.order.push_back(TEntJwwNo{kind, static_cast<std::int32_t>(index - 1)});
+        } else {
+            target.order.push_back(TEntJwwNo{});
+        }
+        ++next_map_number_;
+        ++read;
+    }
+}
+
+void ObjectArchiveReader::ReadDefinition(std::uint32_t position) {
+    ReadTag(false);
+    if (!in_.CanHold(1, attr_size_ + 12)) throw FormatError{};
+    TEntJwwBlockDef def;
+    ReadAttr(def.att);
+    def.nNumber = in_.U32();
+    def.bRefferd = in_.U32();
+    def.dtime = in_.U32();
+    if (static_cast<std::int32_t>(def.dtime) < 0) {
+        if (!in_.Skip(8)) throw FormatError{};
+        def.dtime = position;
+    }
+    def.strName = ReadString();
+    std::uint32_t count = 0;
+    if (!ReadCount(in_, count)) throw FormatError{};
+    ++next_map_number_;
+    doc_.EntBlockDef.push_back(std::move(def));
+    TEntJwwBlockDef& stored = doc_.EntBlockDef.back();
+    stored.mNo.reserve(PlausibleObjects(in_, count));
+    ReadObjectList(count, Target{stored.mNo, stored.mLine, stored.mEnko, stored.mTen, stored.mMoji, stored.mSunpo,
+                                 stored.mSolid, stored.mBlock, true});
+}
+
+std::int32_t ObjectArchiveReader::ReadTag(bool object_list) {
+    const std::uint16_t tag = in_.U16();
+    Require();
+    if (tag == 0xFFFF) {
+        in_.U16();  // schema; the stream's version comes from the first one
+        const std::uint16_t length = in_.U16();
+        Require();
+        if (length > kMaxClassNameLength) throw FormatError{};
+        const auto name = in_.Bytes(length);
+        Require();
+        const std::int32_t kind =
+            KindOfClassName(std::string_view(reinterpret_cast<const char*>(name.data()), name.size()));
+        if (object_list && kind == 0) throw FormatError{};
+        classes_.emplace_back(next_map_number_++, kind == 0 ? kDefinitionClass : kind);
+        return kind;
+    }
+    std::uint32_t map_number = 0;
+    if (tag == 0x7FFF) {
+        map_number = in_.U32() & 0x7FFFFFFF;
+        Require();
+    } else if (tag & 0x8000) {
+        map_number = tag & 0x7FFF;
+    } else {
+        return 0;
+    }
+    const auto found = std::lower_bound(classes_.begin(), classes_.end(), std::make_pair(map_number, 0));
+    if (found == classes_.end() || found->first != map_number || found->second == kDefinitionClass) return 0;
+    return found->second;
+}
+
+bool ObjectArchiveReader::ReadEntity(std::int32_t kind, const Target& target) {
+    // A record whose fixed part is not there is dropped; the data has ended.
+    if (!in_.CanHold(1, attr_size_ + kFixedAfterAttr[kind])) {
+        in_.Skip(in_.remaining());
+        return false;
+    }
+    // A record that breaks off after its fixed part is not kept.
+    auto read_into = [](auto& records, auto&& read) {
+        try {
+            return read(records.emplace_back());
+        } catch (const FormatError&) {
+            records.pop_back();
+            throw;
+        }
+    };
+    switch (kind) {
+        case kEntLine: return read_into(target.lines, [&](auto& r) { return ReadLine(r); });
+        case kEntEnko: return read_into(target.arcs, [&](auto& r) { return ReadArc(r); });
+        case kEntTen:
+            return read_into(target.points, [&](auto& r) { return ReadPoint(r, target.in_definition ? 0.0 : 1.0); });
+        case kEntMoji: return read_into(target.texts, [&](auto& r) { return ReadText(r); });
+        case kEntSunpo: return read_into(target.dimensions, [&](auto& r) { return ReadDimension(r); });
+        case kEntSolid: return read_into(target.solids, [&](auto& r) { return ReadSolid(r); });
+        default: return read_into(target.blocks, [&](auto& r) { return ReadBlock(r); });
+    }
+}
+
+bool ObjectArchiveReader::ReadAttr(TEntJwwAttr& att) {
+    att.lGroup = in_.U32();
+    att.nPenStyle = in_.U8();
+    att.nPenColor = in_.U16();
+    att.nPenWidth = attr_size_ == 15 ? in_.U16() : 0;
+    att.nLayer = in_.U16();
+    att.nGLayer = in_.U16();
+    att.sFlg = in_.U16();
+    return in_.ok();
+}
+
+bool ObjectArchiveReader::ReadLine(TEntJwwLine& line) {
+    ReadAttr(line.att);
+    line.start_x = in_.Double();
+    line.start_y = in_.Double();
+    line.end_x = in_.Double();
+    line.end_y = in_.Double();
+    Require();
+    return true;
+}
+
+bool ObjectArchiveReader::ReadArc(TEntJwwEnko& arc) {
+    ReadAttr(arc.att);
+    arc.start_x = in_.Double();
+    arc.start_y = in_.Double();
+    arc.dHankei = in_.Double();
+    arc.radKaishiKaku = in_.Double();
+    arc.radEnkoKaku = in_.Double();
+    arc.radKatamukiKaku = in_.Double();
+    arc.dHenpeiRitsu = in_.Double();
+    arc.bZenEnFlg = in_.U32();
+    Require();
+    return true;
+}
+
+bool ObjectArchiveReader::ReadPoint(TEntJwwTen& point, double plain_factor) {
+    ReadAttr(point.att);
+    point.start_x = in_.Double();
+    point.start_y = in_.Double();
+    point.bKariten = in_.U32();
+    Require();
+    if (point.att.nPenStyle == kMarkerPoint) {
+        ReadMarker(point);
+    } else {
+        point.nCode = 0;
+        point.radKaitenKaku = 0;
+        point.dBairitsu = plain_factor;
+    }
+    return true;
+}
+
+void ObjectArchiveReader::ReadMarker(TEntJwwTen& point) {
+    point.nCode = in_.U32();
+    point.radKaitenKaku = in_.Double();
+    point.dBairitsu = in_.Double();
+    Require();
+}
+
+bool ObjectArchiveReader::ReadText(TEntJwwMoji& text) {
+    ReadAttr(text.att);
+    text.start_x = in_.Double();
+    text.start_y = in_.Double();
+    text.end_x = in_.Double();
+    text.end_y = in_.Double();
+    text.nMojiShu = in_.U32();
+    text.dSizeX = in_.Double();
+    text.dSizeY = in_.Double();
+    text.dKankaku = in_.Double();
+    text.degKakudo = in_.Double();
+    Require();
+    text.strFontName = ReadString();
+    text.str = ReadString();
+    RepairTextSizes(text);
+    return true;
+}
+
+bool ObjectArchiveReader::ReadDimension(TEntJwwSunpo& dim) {
+    ReadAttr(dim.att);
+    Require();
+    ReadLine(dim.Sen);
+    ReadText(dim.Moji);
+    if (!dimension_parts_) {
+        dim.bSxfMode = 0;
+        dim.Ho1 = TEntJwwLine{dim.att};
+        dim.Ho2 = TEntJwwLine{dim.att};
+        TEntJwwTen point{dim.att};
+        point.att.nPenStyle = 0;
+        dim.Te1 = dim.Te2 = dim.Kt1 = dim.Kt2 = point;
+        return true;
+    }
+    dim.bSxfMode = in_.U16();
+    Require();
+    ReadLine(dim.Ho1);
+    ReadLine(dim.Ho2);
+    for (TEntJwwTen* point : {&dim.Te1, &dim.Te2, &dim.Kt1, &dim.Kt2}) ReadPoint(*point, 0.0);
+    return true;
+}
+
+bool ObjectArchiveReader::ReadSolid(TEntJwwSolid& solid) {
+    ReadAttr(solid.att);
+    solid.start_x = in_.Double();
+    solid.start_y = in_.Double();
+    solid.end_x = in_.Double();
+    solid.end_y = in_.Double();
+    solid.DPoint2_x = in_.Double();
+    solid.DPoint2_y = in_.Double();
+    solid.DPoint3_x = in_.Double();
+    solid.DPoint3_y = in_.Double();
+    solid.Color = solid.att.nPenColor == kOwnColor ? in_.U32() : 0;
+    Require();
+    return true;
+}
+
+bool ObjectArchiveReader::ReadBlock(TEntJwwBlock& block) {
+    ReadAttr(block.att);
+    block.DPKijunTen_x = in_.Double();
+    block.DPKijunTen_y = in_.Double();
+    block.dBairitsuX = in_.Double();
+    block.dBairitsuY = in_.Double();
+    block.radKaitenKaku = in_.Double();
+    block.nNumber = in_.U32();
+    Require();
+    return true;
+}
+
+std::u16string ObjectArchiveReader::ReadString() {
+    std::u16string text;
+    bool utf16 = false;
+    if (!ReadArchiveString(in_, text, utf16)) throw FormatError{};
+    if (utf16) doc_.MojiEncode = true;
+    return text;
+}
+
+void ObjectArchiveReader::Require() const {
+    if (!in_.ok()) throw FormatError{};
+}
+
+}  // namespace torvane
