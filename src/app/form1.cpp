@@ -6,6 +6,8 @@
 #include "app/form1_globals.h"
 #include "figure/jwwtype.h"
 #include "figure/text_code_context.h"
+#include "render/gra_attribute.h"
+#include "render/graph1.h"
 
 namespace torvane {
 
@@ -79,12 +81,25 @@ void TForm1::SystemInit() {
     BackColorNo = 0;
     JCF = std::make_unique<TJcfData>();
     JWS = std::make_unique<TJwsData>();
+    gGraAtt.DataInit();
+    gGraAtt.SetDisplayMode(false);
+    gGraAtt.SetBackColor(BackColorNo);
+    gGraAtt.SetDefaultColor();
+    gGraAtt.SetDefaultLayer();
+    gGraAtt.SetDefaultWidth();
+    gGraAtt.SetDefaultTenR();
+    gGraAtt.SetDefaultLtype();
+    gGraAtt.SetDispHojo(1);
+    gGraAtt.SetDispKijun(1);
+    gGraAtt.SetGrayColor(0xFF808080);
+    gGraAtt.SetAll1Color(false);
     TxtFileName.clear();
     TxtMemo.clear();
     TxtMemo1.clear();
     TxtMemo2.clear();
     TxtTitle.clear();
     TxtFileDate = clock_.Now();
+    GLayScale = 1.0;
     TxtScaleDiv = 1.0;
     const std::u16string folder = (TempPath / "").u16string();
     JCF->BindImageFolder = folder;

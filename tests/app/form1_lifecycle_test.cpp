@@ -4,6 +4,9 @@
 #include <vector>
 
 #include "app/form1_globals.h"
+#include "figure/jwwtype.h"
+#include "figure/text_code_context.h"
+#include "render/gra_attribute.h"
 #include "form1_fakes.h"
 
 namespace torvane::test {
@@ -79,6 +82,30 @@ TEST(Form1Lifecycle, CloseStopsTheMonitorAndWritesTheSettings) {
     EXPECT_EQ(s.form.BtnNum, 0);
     s.form.SettingsIn(SettingsFile);
     EXPECT_EQ(s.form.Ktime, 300);
+}
+
+TEST(Form1Lifecycle, SystemInitPreparesTheSharedObjects) {
+    ShownForm s;
+    BackColorNo = 1;
+    gGraAtt.SetBackColor(1);
+    gGraAtt.SetAll1Color(true);
+    DefPenColor = 7;
+    TxtMemo = u"old";
+    s.form.FormCreate(s.dir / "torvane.exe");
+    ASSERT_TRUE(s.form.JCF && s.form.JWS);
+    EXPECT_EQ(s.form.JCF->BindImageFolder, (TempPath / "").u16string());
+    EXPECT_EQ(s.form.JWS->BindImageFolder, (TempPath / "").u16string());
+    EXPECT_EQ(BackColorNo, 0);
+    EXPECT_EQ(gGraAtt.GetBackColorNo(), 0);
+    EXPECT_FALSE(gGraAtt.GetAll1ColorState());
+    EXPECT_EQ(gGraAtt.GetGrayColor(), 0xFF808080U);
+    EXPECT_EQ(gGraAtt.GetDispHojo(), 1);
+    EXPECT_EQ(DefPenColor, 1);
+    EXPECT_TRUE(TxtMemo.empty());
+    EXPECT_EQ(TxtFileDate, s.clock.now);
+    s.form.SystemFree();
+    EXPECT_FALSE(s.form.JCF);
+    s.form.SystemFree();
 }
 
 }  // namespace

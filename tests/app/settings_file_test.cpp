@@ -237,7 +237,7 @@ TEST_F(SettingsFileTest, ReadingClampsOutOfRangeValues) {
     EXPECT_EQ(f.form.TranAut, 1);
     EXPECT_EQ(f.form.ZukeiImgX, 4);
     EXPECT_EQ(f.form.ZukeiBrwX, 5);
-    EXPECT_EQ(f.form.ZukeiBrwY, 4);  // 5 × 9 > 30
+    EXPECT_EQ(f.form.ZukeiBrwY, 6);  // 5 × 9 > 30
 }
 
 TEST_F(SettingsFileTest, TruncatedFileReadsLaterLinesAsEmpty) {
@@ -351,12 +351,14 @@ TEST_F(SettingsFileTest, GarbageNeverCrashes) {
     }
 }
 
-TEST_F(SettingsFileTest, FailedWriteKeepsTheOldFile) {
-    // A name so long that no temporary file fits beside it.
-    const auto path = f.dir / (std::string(250, 's') + ".dat");
-    WriteBytes(path, "old");
-    f.form.SettingsOut(path);
-    EXPECT_EQ(ReadBytes(path), "old");
+TEST_F(SettingsFileTest, FailedWriteKeepsWhatWasThere) {
+    // A folder in the settings file's place cannot be replaced by the new file.
+    const auto path = f.dir / "blocked.dat";
+    std::filesystem::create_directory(path);
+    WriteBytes(path / "keep", "old");
+    EXPECT_FALSE(f.form.SettingsOut(path));
+    EXPECT_EQ(ReadBytes(path / "keep"), "old");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(f.dir.path()), {}), 2);  // Temp, blocked.dat
 }
 
 TEST_F(SettingsFileTest, PaletteInputsAreTakenFromTheViewWhenWriting) {
