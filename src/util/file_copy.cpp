@@ -10,14 +10,20 @@ namespace {
 
 constexpr std::size_t kBlockSize = 4096;
 
-// A name beside p that no file has yet.
+// A name beside p that no file has yet. When the folder cannot be searched (a name too long,
+// no permission) the search ends there: writing the name then fails and the caller reports it.
 std::filesystem::path FreeNameBeside(const std::filesystem::path& p) {
+    constexpr int kAttempts = 1000;
     std::error_code ec;
-    for (int k = 0;; ++k) {
+    for (int k = 0; k < kAttempts; ++k) {
         std::filesystem::path candidate = p;
         candidate += ".~tmp" + std::to_string(k);
-        if (!std::filesystem::exists(candidate, ec) && !ec) return candidate;
+        if (!std::filesystem::exists(candidate, ec)) return candidate;
     }
+    // Every name is taken by leftovers of earlier runs: reuse the first one.
+    std::filesystem::path first = p;
+    first += ".~tmp0";
+    return first;
 }
 
 // Moves the complete temporary file over target; removes it when that fails.

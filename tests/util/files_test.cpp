@@ -91,6 +91,15 @@ TEST(WriteFileAtomicTest, ReplacesWholeFileAndLeavesNoTemporary) {
     EXPECT_EQ(ReadFileBytes(dir / "missing" / "x.dat"), std::nullopt);
 }
 
+TEST(WriteFileAtomicTest, NameWithoutRoomForATemporaryFailsInsteadOfHanging) {
+    TempDir dir;
+    const std::string longest(255, 'n');
+    EXPECT_FALSE(WriteFileAtomic(dir / longest, "data"));
+    ASSERT_TRUE(WriteFileAtomic(dir / "source", "data"));
+    EXPECT_FALSE(FileCopy(dir / "source", dir / longest));
+    EXPECT_EQ(EntryCount(dir.path()), 1u);
+}
+
 TEST(FileDateSizeTest, FirstMatchingFileOrZeros) {
     TempDir dir;
     test::WriteBytes(dir / "b.jws", "12345");

@@ -1,0 +1,31 @@
+#include "platform/win32/ui/win32_ui_services.h"
+
+#include <string>
+
+namespace torvane {
+namespace {
+
+std::wstring Wide(std::u16string_view text) { return {text.begin(), text.end()}; }
+
+}  // namespace
+
+void Win32UiServices::Message(std::u16string_view text) {
+    MessageBoxW(owner_, Wide(text).c_str(), L"Torvane", MB_OK);
+}
+
+bool Win32UiServices::Confirm(std::u16string_view text) {
+    return MessageBoxW(owner_, Wide(text).c_str(), L"Torvane", MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+void Win32UiServices::Beep() { MessageBeep(MB_OK); }
+
+void Win32UiServices::SetBusy(bool busy) {
+    if (busy) {
+        saved_cursor_ = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+    } else {
+        SetCursor(saved_cursor_ ? saved_cursor_ : LoadCursorW(nullptr, IDC_ARROW));
+        saved_cursor_ = nullptr;
+    }
+}
+
+}  // namespace torvane
