@@ -4,6 +4,7 @@
 
 #include "app/clip_names.h"
 #include "app/form1_globals.h"
+#include "figure/jwk_text_types.h"
 #include "figure/jwwtype.h"
 #include "figure/text_code_context.h"
 #include "render/gra_attribute.h"
@@ -76,11 +77,13 @@ void TForm1::FormClose() {
 }
 
 void TForm1::SystemInit() {
+    JwcMojiDef = JwcMojiDefStartup;
     DefPenColor = 1;
     DefPenStyle = 1;
     BackColorNo = 0;
     JCF = std::make_unique<TJcfData>();
     JWS = std::make_unique<TJwsData>();
+    JWK = std::make_unique<TJwkData>();
     gGraAtt.DataInit();
     gGraAtt.SetDisplayMode(false);
     gGraAtt.SetBackColor(BackColorNo);
@@ -108,8 +111,10 @@ void TForm1::SystemInit() {
 
 void TForm1::SystemFree() {
     if (!JCF) return;
+    JWK->DataFree();
     JWS->DataFree();
     JCF->DataFree();
+    JWK.reset();
     JWS.reset();
     JCF.reset();
 }

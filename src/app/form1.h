@@ -8,6 +8,7 @@
 
 #include "app/form1_view.h"
 #include "figure/jcf_data.h"
+#include "figure/jwk_data.h"
 #include "figure/jws_data.h"
 #include "platform/clock.h"
 #include "platform/ui_services.h"
@@ -138,6 +139,7 @@ public:
     // and SystemFree.
     std::unique_ptr<TJcfData> JCF;
     std::unique_ptr<TJwsData> JWS;
+    std::unique_ptr<TJwkData> JWK;
 
 private:
     void SetDefaults();

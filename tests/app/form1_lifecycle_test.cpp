@@ -91,8 +91,11 @@ TEST(Form1Lifecycle, SystemInitPreparesTheSharedObjects) {
     gGraAtt.SetAll1Color(true);
     DefPenColor = 7;
     TxtMemo = u"old";
+    JwcMojiDef[0].hei = 99.0;
     s.form.FormCreate(s.dir / "torvane.exe");
-    ASSERT_TRUE(s.form.JCF && s.form.JWS);
+    ASSERT_TRUE(s.form.JCF && s.form.JWS && s.form.JWK);
+    EXPECT_EQ(JwcMojiDef[0].hei, 2.0);
+    EXPECT_EQ(JwcMojiDef[9].wid, 10.0);
     EXPECT_EQ(s.form.JCF->BindImageFolder, (TempPath / "").u16string());
     EXPECT_EQ(s.form.JWS->BindImageFolder, (TempPath / "").u16string());
     EXPECT_EQ(BackColorNo, 0);
@@ -104,7 +107,7 @@ TEST(Form1Lifecycle, SystemInitPreparesTheSharedObjects) {
     EXPECT_TRUE(TxtMemo.empty());
     EXPECT_EQ(TxtFileDate, s.clock.now);
     s.form.SystemFree();
-    EXPECT_FALSE(s.form.JCF);
+    EXPECT_FALSE(s.form.JCF || s.form.JWS || s.form.JWK);
     s.form.SystemFree();
 }
 
