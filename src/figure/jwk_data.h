@@ -48,6 +48,15 @@ public:
     // Extents in millimetres into myMinWx … and the shared current extents.
     void GetMinMaxZahyo();
 
+    // Drawing (defined in render): every layer visible at the scale 1 / header scale; then the
+    // document or one entity on gGraph1, stored coordinates divided by the header's scale.
+    void SetGAttLayer();
+    void GLDrawALL();
+    void GLDrawLine(bool dispmode, std::uint32_t dcol, const TEntJwcLine& e);
+    void GLDrawArc(bool dispmode, std::uint32_t dcol, const TEntJwcArc2& e);
+    void GLDrawMoji(bool dispmode, std::uint32_t dcol, const TEntJwcMoji2& e);
+    void GLDrawTen(bool dispmode, std::uint32_t dcol, const TEntJwcTen& e);
+
     int32_t lineN = 0, arcN = 0, tenN = 0, mojiN = 0;
     TEntJwkHeader Enthd;
     std::vector<TEntJwcMojiType> EntMjtp;
