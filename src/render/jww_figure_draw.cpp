@@ -126,14 +126,6 @@ void SetSolidColor(const TEntJwwSolid& e, std::uint32_t dcol) {
 
 }  // namespace
 
-void TJwwFigureData::SetGAttLayer() {
-    gGraAtt.SetDefaultLayer();
-    for (int i = 0; i < 256; ++i) {
-        const double s = GroupScale(*this, i / 16);
-        gGraAtt.SetAttrLayer(i, 1, s > 0 && std::isfinite(s) ? 1 / s : 1.0);
-    }
-}
-
 void TJwwFigureData::GLDrawALL() {
     const bool dispmode = gGraAtt.GetDisplayMode();
     const bool hojo = gGraAtt.GetDispHojo() != 0;
