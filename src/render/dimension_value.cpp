@@ -1,27 +1,10 @@
 #include "render/dimension_value.h"
 
 #include "render/text_codes.h"
+#include "util/jtext.h"
 #include "util/numbers.h"
 
 namespace torvane {
-namespace {
-
-// The full-width form of the characters a dimension value holds (digits, signs, letters).
-std::u16string FullWidthAscii(std::u16string_view s) {
-    std::u16string out;
-    for (char16_t ch : s) {
-        if (ch == u' ') {
-            out += u'\u3000';
-        } else if (ch > 0x20 && ch < 0x7F) {
-            out += static_cast<char16_t>(ch + 0xFEE0);
-        } else {
-            out += ch;
-        }
-    }
-    return out;
-}
-
-}  // namespace
 
 std::u16string DimensionValueText(double length, std::uint32_t flags, std::uint32_t marks) {
     if ((flags & 0x10) != 0) length /= 1000;
@@ -50,7 +33,7 @@ std::u16string DimensionValueText(double length, std::uint32_t flags, std::uint3
             text += mark;
         }
     }
-    if ((flags & 8) != 0) text = FullWidthAscii(text);
+    if ((flags & 8) != 0) text = ToFullWidth(text);
     if ((flags & 0x20) != 0) text += (flags & 0x10) != 0 ? u"ｍ" : u"mm";
     return text;
 }

@@ -107,6 +107,31 @@ PlacedText PlaceText(const TEntJwwMoji& e, const Placement& p) {
     return t;
 }
 
+// A curve whose 72 chords measure less than 2 pixels in all is reduced by the surface to a dot
+// at its last point. Such a curve (most curves of a thumbnail) gets that dot directly, without
+// sampling it; anything else, or a last point outside the window, takes the full path.
+bool DrawTinyCurve(const TEntJwwEnko& e, const Placement* place) {
+    const bool full = e.bZenEnFlg != 0;
+    const double sweep = full ? 2 * kPi : std::abs(e.radEnkoKaku);
+    const double radius = std::abs(e.dHankei) * std::max(1.0, std::abs(e.dHenpeiRitsu));
+    double gain = 1;
+    if (place != nullptr) {
+        gain = std::sqrt(place->b1 * place->b1 + place->b2 * place->b2 + place->b3 * place->b3 + place->b4 * place->b4) /
+               std::abs(place->sc);
+    }
+    if (!(sweep * radius * gain * LogicScale < 1.9)) return false;
+    const double step = full ? kPi / 36 : e.radEnkoKaku / 72;
+    double t = full ? 0.0 : e.radKaishiKaku;
+    for (int k = 0; k < 72; ++k) t += step;
+    const double c = std::cos(e.radKatamukiKaku), s = std::sin(e.radKatamukiKaku);
+    const double px = e.dHankei * std::cos(t), py = e.dHankei * e.dHenpeiRitsu * std::sin(t);
+    TDPoint last{e.start_x + px * c - py * s, e.start_y + px * s + py * c};
+    if (place != nullptr) last = place->At(last.X, last.Y);
+    if (ClipPoint(last.X, last.Y, LogicWx1, LogicWy1, LogicWx2, LogicWy2) != 0) return false;
+    gGraph1->GLTen(last.X, last.Y);
+    return true;
+}
+
 double Round4(double v) { return std::round(v * 10000) / 10000; }
 
 // Sets the pen (and fill) colour of a solid: its own colour for colour 10, else the pen colour.
@@ -202,6 +227,7 @@ void TJwwFigureData::GLDrawLine(bool, std::uint32_t dcol, const TEntJwwLine& e) 
 void TJwwFigureData::GLDrawEnko(bool, std::uint32_t dcol, const TEntJwwEnko& e) {
     const double wid = e.att.nPenWidth != 0 ? e.att.nPenWidth * 0.01 : gGraAtt.GetAttrColwid(e.att.nPenColor);
     gGraph1->GLPenSet(LayerOf(e.att), e.att.nPenColor, e.att.nPenStyle, wid, dcol);
+    if (DrawTinyCurve(e, nullptr)) return;
     if (e.bZenEnFlg != 0) {
         gGraph1->GLEllipse(e.start_x, e.start_y, e.dHankei, e.dHenpeiRitsu, e.radKatamukiKaku);
     } else {
@@ -281,6 +307,8 @@ void TJwwFigureData::GLDrawEnko2(bool, std::uint32_t dcol, const TEntJwwEnko& e,
     if (lf) sc = 1;
     const double wid = e.att.nPenWidth != 0 ? e.att.nPenWidth * 0.01 : gGraAtt.GetAttrColwid(e.att.nPenColor);
     gGraph1->GLPenSet(LayerOf(e.att), e.att.nPenColor, e.att.nPenStyle, wid, dcol);
+    const Placement place{sc, bx, by, b1, b2, b3, b4};
+    if (DrawTinyCurve(e, &place)) return;
     if (e.bZenEnFlg != 0) {
         gGraph1->GLEllipseBL(e.start_x, e.start_y, e.dHankei, e.dHenpeiRitsu, e.radKatamukiKaku, bx, by, b1, b2, b3,
                              b4, sc);

@@ -240,3 +240,47 @@ TEST_F(DocumentDrawingTest, OwnColourSolid) {
 
 }  // namespace
 }  // namespace torvane::test
+
+namespace torvane::test {
+namespace {
+
+// Tiny arcs take a short cut; what reaches the device must be what the sampled curve gives.
+TEST_F(DocumentDrawingTest, TinyArcsDrawWhatTheSampledCurveDraws) {
+    for (const double radius : {0.01, 0.02, 0.025, 0.03, 0.05}) {
+        for (const std::uint32_t full : {0u, 1u}) {
+            TEntJwwEnko arc;
+            arc.att = Attr(2);
+            arc.start_x = 7.31;
+            arc.start_y = 4.17;
+            arc.dHankei = radius;
+            arc.dHenpeiRitsu = 0.5;
+            arc.radKatamukiKaku = 0.3;
+            arc.radKaishiKaku = 1;
+            arc.radEnkoKaku = 2.5;
+            arc.bZenEnFlg = full;
+            device.Clear();
+            doc.GLDrawEnko(false, 0, arc);
+            const auto quick = device.Strokes();
+            device.Clear();
+            if (full != 0) {
+                g.GLEllipse(arc.start_x, arc.start_y, radius, 0.5, 0.3);
+            } else {
+                g.GLEllipseArc(arc.start_x, arc.start_y, radius, 0.5, 0.3, 1, 2.5);
+            }
+            EXPECT_EQ(quick, device.Strokes()) << radius << " " << full;
+            device.Clear();
+            doc.GLDrawEnko2(false, 0, arc, false, 1, 3, 2, 0.5, -0.5, 0.5, 0.5);
+            const auto placed = device.Strokes();
+            device.Clear();
+            if (full != 0) {
+                g.GLEllipseBL(arc.start_x, arc.start_y, radius, 0.5, 0.3, 3, 2, 0.5, -0.5, 0.5, 0.5, 1);
+            } else {
+                g.GLEllipseArcBL(arc.start_x, arc.start_y, radius, 0.5, 0.3, 1, 2.5, 3, 2, 0.5, -0.5, 0.5, 0.5, 1);
+            }
+            EXPECT_EQ(placed, device.Strokes()) << radius << " " << full;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace torvane::test
