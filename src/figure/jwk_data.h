@@ -45,6 +45,10 @@ public:
     static bool CheckBytes(std::span<const std::uint8_t> bytes);
     bool ReadBytes(std::span<const std::uint8_t> bytes, const std::u16string& name);
 
+    // Loads the drawing attributes gGraAtt for this figure: every layer shown, scaled by 1 / scale
+    // (defined with the drawing attributes).
+    void SetGAttLayer();
+
     // Extents in millimetres into myMinWx … and the shared current extents.
     void GetMinMaxZahyo();
 

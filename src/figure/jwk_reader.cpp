@@ -5,10 +5,10 @@
 #include <string>
 
 #include "figure/jwk_data.h"
+#include "figure/figure_file.h"
 #include "figure/text_code_context.h"
 #include "util/byte_reader.h"
 #include "util/encodings.h"
-#include "util/files.h"
 #include "util/numbers.h"
 #include "util/strings.h"
 
@@ -99,9 +99,9 @@ bool TJwkData::FileIn(const std::filesystem::path& FName) {
     try {
         name = FName.u16string();
     } catch (const std::exception&) {
-        name = NameOf(FName);
+        // A name that is no valid text in the system's encoding: the figure is still readable.
     }
-    return ReadBytes({reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()}, name);
+    return ReadBytes(AsBytes(*bytes), name);
 }
 
 bool TJwkData::ReadBytes(std::span<const std::uint8_t> bytes, const std::u16string& name) {
