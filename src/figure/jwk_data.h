@@ -52,9 +52,8 @@ public:
     // Extents in millimetres into myMinWx … and the shared current extents.
     void GetMinMaxZahyo();
 
-    // Drawing (defined in render): every layer visible at the scale 1 / header scale; then the
-    // document or one entity on gGraph1, stored coordinates divided by the header's scale.
-    void SetGAttLayer();
+    // Drawing (defined in render): the document or one entity on gGraph1, stored coordinates
+    // divided by the header's scale.
     void GLDrawALL();
     void GLDrawLine(bool dispmode, std::uint32_t dcol, const TEntJwcLine& e);
     void GLDrawArc(bool dispmode, std::uint32_t dcol, const TEntJwcArc2& e);

@@ -26,12 +26,6 @@ double Divisor(const TJwkData& d) {
 
 }  // namespace
 
-void TJwkData::SetGAttLayer() {
-    gGraAtt.SetDefaultLayer();
-    const double s = Divisor(*this);
-    for (int i = 0; i < 256; ++i) gGraAtt.SetAttrLayer(i, 1, 1 / s);
-}
-
 void TJwkData::GLDrawALL() {
     const bool dispmode = gGraAtt.GetDisplayMode();
     const bool hojo = gGraAtt.GetDispHojo() != 0;
