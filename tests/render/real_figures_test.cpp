@@ -51,7 +51,7 @@ TEST(RealFigures, BlackBackgroundKeepsTheBlueFrame) {
     const std::optional<Bitmap> picture = DrawFigureFile(first.path(), 58, 58, 1);
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->at(0, 0), 0x000000FFu);
-    EXPECT_EQ(picture->at(29, 1), 0x000000FFu);
+    EXPECT_EQ(picture->at(29, 0), 0x000000FFu);
     EXPECT_EQ(picture->at(1, 1), 0x00000000u);
 }
 
