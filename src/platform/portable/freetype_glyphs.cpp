@@ -34,12 +34,18 @@ bool IsMinchoName(std::u16string_view face) {
 
 std::string FontFile(const char* family) {
     std::string file;
+    // A private configuration, destroyed after the look-up, so nothing stays allocated.
+    FcConfig* config = FcInitLoadConfigAndFonts();
+    if (config == nullptr) return file;
     FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(family));
-    if (pattern == nullptr) return file;
-    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    if (pattern == nullptr) {
+        FcConfigDestroy(config);
+        return file;
+    }
+    FcConfigSubstitute(config, pattern, FcMatchPattern);
     FcDefaultSubstitute(pattern);
     FcResult result = FcResultNoMatch;
-    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+    FcPattern* match = FcFontMatch(config, pattern, &result);
     if (match != nullptr) {
         FcChar8* path = nullptr;
         if (FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch && path != nullptr) {
@@ -48,6 +54,7 @@ std::string FontFile(const char* family) {
         FcPatternDestroy(match);
     }
     FcPatternDestroy(pattern);
+    FcConfigDestroy(config);
     return file;
 }
 
