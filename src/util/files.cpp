@@ -1,0 +1,102 @@
+#include "util/files.h"
+
+#include <algorithm>
+#include <fstream>
+#include <system_error>
+#include <vector>
+
+#include "platform/file_times.h"
+#include "util/strings.h"
+
+namespace torvane {
+namespace {
+
+bool HasWildcards(const std::u16string& name) { return name.find_first_of(u"*?") != std::u16string::npos; }
+
+char16_t FoldAscii(char16_t c) { return (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - 0x20) : c; }
+
+bool WildcardMatch(std::u16string_view pattern, std::u16string_view name) {
+    std::size_t p = 0, n = 0, star = std::u16string_view::npos, resume = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && (pattern[p] == u'?' || FoldAscii(pattern[p]) == FoldAscii(name[n]))) {
+            ++p, ++n;
+        } else if (p < pattern.size() && pattern[p] == u'*') {
+            star = p++;
+            resume = n;
+        } else if (star != std::u16string_view::npos) {
+            p = star + 1;
+            n = ++resume;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == u'*') ++p;
+    return p == pattern.size();
+}
+
+std::optional<std::filesystem::path> FirstMatch(const std::filesystem::path& p) {
+    const std::u16string pattern = p.filename().u16string();
+    if (!HasWildcards(pattern)) {
+        if (FileThere(p)) return p;
+        return std::nullopt;
+    }
+    std::error_code ec;
+    const std::filesystem::path folder = p.has_parent_path() ? p.parent_path() : std::filesystem::path(".");
+    std::vector<std::filesystem::path> matches;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        if (it->is_regular_file(ec) && WildcardMatch(pattern, it->path().filename().u16string()))
+            matches.push_back(it->path());
+    }
+    if (matches.empty()) return std::nullopt;
+    return *std::min_element(matches.begin(), matches.end());
+}
+
+}  // namespace
+
+bool FileThere(const std::filesystem::path& p) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(p, ec);
+}
+
+bool FileDelete(const std::filesystem::path& p) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(p, ec)) return false;
+    return std::filesystem::remove(p, ec);
+}
+
+bool FileDateSize(const std::filesystem::path& p, LocalTime& time, std::uintmax_t& size) {
+    time = LocalTime{};
+    size = 0;
+    const std::optional<std::filesystem::path> file = FirstMatch(p);
+    if (!file) return false;
+    const std::optional<FileTimes> times = GetFileTimes(*file);
+    std::error_code ec;
+    const std::uintmax_t bytes = std::filesystem::file_size(*file, ec);
+    if (!times || ec) return false;
+    time = LocalTimeOfFileTime(times->write);
+    size = bytes;
+    return true;
+}
+
+std::u16string NameOf(const std::filesystem::path& p) { return p.filename().u16string(); }
+
+std::u16string ExtOf(const std::filesystem::path& p) { return LowerStr(p.filename().extension().u16string()); }
+
+std::filesystem::path ChangeExt(const std::filesystem::path& p, std::u16string_view e) {
+    if (!p.has_filename()) return {};
+    std::filesystem::path out = p;
+    out.replace_extension(std::filesystem::path(std::u16string(e)));
+    return out;
+}
+
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string bytes;
+    char block[4096];
+    while (in.read(block, sizeof block) || in.gcount() > 0) bytes.append(block, static_cast<std::size_t>(in.gcount()));
+    if (in.bad()) return std::nullopt;
+    return bytes;
+}
+
+}  // namespace torvane

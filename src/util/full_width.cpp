@@ -1,0 +1,57 @@
+#include <string>
+
+#include "util/jtext.h"
+
+namespace torvane {
+namespace {
+
+constexpr std::u16string_view kVoicedBases = u"ｳｶｷｸｹｺｻｼｽｾｿﾀﾁﾂﾃﾄﾊﾋﾌﾍﾎﾊﾋﾌﾍﾎ";
+constexpr std::u16string_view kVoicedMarks = u"ﾞﾞﾞﾞﾞﾞﾞﾞﾞﾞﾞﾞﾞﾞﾞﾞﾞﾞﾞﾞﾞﾟﾟﾟﾟﾟ";
+constexpr std::u16string_view kVoicedFull = u"ヴガギグゲゴザジズゼゾダヂヅデドバビブベボパピプペポ";
+// Full-width forms of U+FF61..U+FF9F in order.
+constexpr std::u16string_view kKatakanaFull =
+    u"。「」、・ヲァィゥェォャュョッーアイウエオカキクケコサシスセソタチツテトナニヌネノハヒフヘホマミムメモヤユヨラリルレロワン゛°";
+
+static_assert(kVoicedBases.size() == 26 && kVoicedMarks.size() == 26 && kVoicedFull.size() == 26);
+static_assert(kKatakanaFull.size() == 0xFF9F - 0xFF61 + 1);
+
+// Index of the voiced pair (a, b) in the table, or npos.
+std::size_t VoicedPair(char16_t a, char16_t b) {
+    for (std::size_t k = 0; k < kVoicedBases.size(); ++k)
+        if (kVoicedBases[k] == a && kVoicedMarks[k] == b) return k;
+    return std::u16string_view::npos;
+}
+
+char16_t FullWidthChar(char16_t c) {
+    switch (c) {
+    case u' ': return u'\u3000';
+    case u'"': return u'\u201D';
+    case u'\'': return u'\u2019';
+    case u'\\': return u'\uFFE5';
+    default: break;
+    }
+    if (c >= 0x21 && c <= 0x7E) return static_cast<char16_t>(c + 0xFEE0);
+    if (c >= 0xFF61 && c <= 0xFF9F) return kKatakanaFull[c - 0xFF61];
+    return c;
+}
+
+}  // namespace
+
+std::u16string ToFullWidth(std::u16string_view s) {
+    std::u16string out;
+    out.reserve(s.size());
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (i + 1 < s.size()) {
+            const std::size_t pair = VoicedPair(s[i], s[i + 1]);
+            if (pair != std::u16string_view::npos) {
+                out += kVoicedFull[pair];
+                ++i;
+                continue;
+            }
+        }
+        out += FullWidthChar(s[i]);
+    }
+    return out;
+}
+
+}  // namespace torvane
