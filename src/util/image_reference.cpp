@@ -1,24 +1,16 @@
 #include "util/image_reference.h"
 
-#include <cstdlib>
 #include <string>
+
+#include "util/numbers.h"
 
 namespace torvane {
 namespace {
 
 constexpr std::u16string_view kImageMark = u"^@BM";
+constexpr std::u16string_view kBoundFolderMark = u"%temp%";
 
-double DecimalOf(std::u16string_view field) {
-    std::string ascii;
-    for (char16_t ch : field) {
-        if (ch != u' ') ascii += ch < 0x80 ? static_cast<char>(ch) : '?';
-    }
-    if (ascii.empty()) return 0;
-    char* end = nullptr;
-    const double value = std::strtod(ascii.c_str(), &end);
-    if (end != ascii.c_str() + ascii.size()) return 0;
-    return value == value && value - value == 0 ? value : 0;
-}
+bool IsSeparator(char16_t c) { return c == u'\\' || c == u'/'; }
 
 }  // namespace
 
@@ -31,29 +23,38 @@ std::optional<ImageReference> ParseImageReference(std::u16string_view str) {
     if (comma == std::u16string_view::npos) return std::nullopt;
     ImageReference ref;
     ref.file = std::u16string(body.substr(0, comma));
-    std::vector<double> numbers;
-    std::size_t start = comma + 1;
+    std::vector<std::u16string_view> fields;
+    std::u16string_view rest = body.substr(comma + 1);
     while (true) {
-        const std::size_t next = body.find(u',', start);
-        numbers.push_back(DecimalOf(body.substr(start, next == std::u16string_view::npos ? body.size() - start
-                                                                                           : next - start)));
+        const std::size_t next = rest.find(u',');
+        fields.push_back(rest.substr(0, next));
         if (next == std::u16string_view::npos) break;
-        start = next + 1;
+        rest.remove_prefix(next + 1);
     }
-    auto at = [&](std::size_t i, double fallback) { return i < numbers.size() ? numbers[i] : fallback; };
-    ref.w = at(0, 0);
-    ref.h = at(1, ref.w);
-    ref.drx = at(2, 0);
-    ref.dry = at(3, 0);
-    ref.drr = at(4, 1.0);
-    ref.dan = at(5, 0);
-    ref.long_form = numbers.size() >= 3;
-    if (numbers.size() >= 7) {
-        for (std::size_t i = 6; i < 9; ++i) ref.extra.push_back(static_cast<int>(at(i, 0)));
+    // Decimal numbers only: anything else (hexadecimal, "inf", out of range) reads as 0.
+    auto real = [&](std::size_t i, double fallback) { return i < fields.size() ? ValReal(fields[i]) : fallback; };
+    ref.w = real(0, 0);
+    ref.h = real(1, ref.w);
+    ref.drx = real(2, 0);
+    ref.dry = real(3, 0);
+    ref.drr = real(4, 1.0);
+    ref.dan = real(5, 0);
+    ref.long_form = fields.size() >= 3;
+    if (fields.size() >= 7) {
+        for (std::size_t i = 6; i < 9; ++i) ref.extra.push_back(i < fields.size() ? ValInt(fields[i]) : 0);
     } else {
         ref.extra.push_back(-1);
     }
     return ref;
+}
+
+std::u16string ImageFilePath(std::u16string_view file, std::u16string_view bindImageFolder) {
+    if (file.substr(0, kBoundFolderMark.size()) != kBoundFolderMark) return std::u16string(file);
+    std::u16string_view name = file.substr(kBoundFolderMark.size());
+    // The folder ends with its separator; a name that brings its own does not double it.
+    if (!bindImageFolder.empty() && IsSeparator(bindImageFolder.back()) && !name.empty() && IsSeparator(name.front()))
+        name.remove_prefix(1);
+    return std::u16string(bindImageFolder) + std::u16string(name);
 }
 
 }  // namespace torvane

@@ -26,4 +26,9 @@ bool IsImageText(std::u16string_view str);
 // Numbers that are not decimal numbers read as 0.
 std::optional<ImageReference> ParseImageReference(std::u16string_view str);
 
+// The file an image reference names: a name beginning "%temp%" lies in the document's
+// bound-image folder (BindImageFolder, which ends with its separator); any other name stands
+// as it is.
+std::u16string ImageFilePath(std::u16string_view file, std::u16string_view bindImageFolder);
+
 }  // namespace torvane

@@ -40,5 +40,30 @@ TEST(ImageReference, MalformedNumbersAndMissingComma) {
     EXPECT_DOUBLE_EQ(ref->drx, 0);
 }
 
+TEST(ImageReference, OnlyDecimalNumbersCount) {
+    const auto ref = ParseImageReference(u"^@BMx,0x10,inf, 25 ,1e5,nan,1e400");
+    ASSERT_TRUE(ref);
+    EXPECT_DOUBLE_EQ(ref->w, 0);
+    EXPECT_DOUBLE_EQ(ref->h, 0);
+    EXPECT_DOUBLE_EQ(ref->drx, 25);
+    EXPECT_DOUBLE_EQ(ref->dry, 1e5);
+    EXPECT_DOUBLE_EQ(ref->drr, 0);
+    EXPECT_DOUBLE_EQ(ref->dan, 0);
+}
+
+TEST(ImageReference, FurtherValuesOutOfRangeReadAsZero) {
+    // Beyond the range of an int the 7th to 9th values are no integers: 0, never undefined.
+    const auto ref = ParseImageReference(u"^@BMx,1,1,0,0,1,0,1e20,-5");
+    ASSERT_TRUE(ref);
+    EXPECT_EQ(ref->extra, (std::vector<int>{0, -5, 0}));
+}
+
+TEST(ImageReference, BoundFolderNames) {
+    EXPECT_EQ(ImageFilePath(u"%temp%a.jpg", u"C:\\Tools\\Temp\\"), u"C:\\Tools\\Temp\\a.jpg");
+    EXPECT_EQ(ImageFilePath(u"%temp%\\a.jpg", u"C:\\Tools\\Temp\\"), u"C:\\Tools\\Temp\\a.jpg");
+    EXPECT_EQ(ImageFilePath(u"D:\\img\\a.jpg", u"C:\\Temp\\"), u"D:\\img\\a.jpg");
+    EXPECT_EQ(ImageFilePath(u"x%temp%a.jpg", u"C:\\Temp\\"), u"x%temp%a.jpg");
+}
+
 }  // namespace
 }  // namespace torvane

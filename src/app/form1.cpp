@@ -1,0 +1,127 @@
+#include "app/form1.h"
+
+#include <system_error>
+
+#include "app/clip_names.h"
+#include "app/form1_globals.h"
+#include "figure/jwwtype.h"
+#include "figure/text_code_context.h"
+#include "render/gra_attribute.h"
+#include "render/graph1.h"
+
+namespace torvane {
+
+TForm1::TForm1(TForm1View& view, UiServices& ui, const Clock& clock) : view_(view), ui_(ui), clock_(clock) {}
+
+TForm1::~TForm1() { SystemFree(); }
+
+void TForm1::FormCreate(const std::filesystem::path& exePath) {
+    BtnNum = 0;
+    PreBtnNo = -1;
+    ReadyFlag = false;
+    LastJww = 0;
+    CurPage = 0;
+    StartMonitorFlag = false;
+    SetAppPaths(exePath);
+    for (const auto& folder : PageFolders) {
+        std::error_code ignored;
+        std::filesystem::create_directories(folder, ignored);
+    }
+    HD0 = HD1 = HD2 = 0;
+    SystemInit();
+}
+
+void TForm1::FormShow() {
+    view_.ReadWindowGeometry(Geometry);
+    SettingsIn(SettingsFile);
+    view_.ApplyWindowGeometry(Geometry);
+    view_.SetBrowserFolders(BrowserFolders);
+    view_.SetPanelColor(ColBacc);
+    view_.SetStayOnTop(false);
+    if (OnTop != 0) {
+        OnTop = 1;
+        view_.SetStayOnTop(true);
+    }
+    if (AlphaCheck1 == 1) view_.SetTranslucent(AlphaValue1);
+    auto shown = [](std::vector<std::u16string> entries) {
+        for (auto& entry : entries) {
+            if (entry.empty()) entry = u" ";
+        }
+        return entries;
+    };
+    view_.SetPasteLists(shown(PasteBa), shown(PasteAn));
+    view_.SetPaletteInputs({PasteBai, PasteAng, PasteMoj, PasteTen});
+    if (KanBoot == 1) StartMonitorFlag = true;
+    view_.StartTrackingTimer(500);
+}
+
+void TForm1::ApplicationActivate() {
+    if (!StartMonitorFlag) return;
+    view_.ProcessMessages();
+    MonitorStart();
+    StartMonitorFlag = false;
+}
+
+void TForm1::FormClose() {
+    MonitorStop();
+    view_.CloseFigureBrowser();
+    view_.FreeClipButtons();
+    BtnNum = 0;
+    ReadyFlag = false;
+    SystemFree();
+    SettingsOut(SettingsFile);
+    if (Histo == 0) {
+        for (const auto& name : StringGrid1[0]) DeleteClipFiles(TempPath, name);
+    }
+}
+
+void TForm1::SystemInit() {
+    DefPenColor = 1;
+    DefPenStyle = 1;
+    BackColorNo = 0;
+    JCF = std::make_unique<TJcfData>();
+    JWS = std::make_unique<TJwsData>();
+    gGraAtt.DataInit();
+    gGraAtt.SetDisplayMode(false);
+    gGraAtt.SetBackColor(BackColorNo);
+    gGraAtt.SetDefaultColor();
+    gGraAtt.SetDefaultLayer();
+    gGraAtt.SetDefaultWidth();
+    gGraAtt.SetDefaultTenR();
+    gGraAtt.SetDefaultLtype();
+    gGraAtt.SetDispHojo(1);
+    gGraAtt.SetDispKijun(1);
+    gGraAtt.SetGrayColor(0xFF808080);
+    gGraAtt.SetAll1Color(false);
+    TxtFileName.clear();
+    TxtMemo.clear();
+    TxtMemo1.clear();
+    TxtMemo2.clear();
+    TxtTitle.clear();
+    TxtFileDate = clock_.Now();
+    GLayScale = 1.0;
+    TxtScaleDiv = 1.0;
+    const std::u16string folder = (TempPath / "").u16string();
+    JCF->BindImageFolder = folder;
+    JWS->BindImageFolder = folder;
+}
+
+void TForm1::SystemFree() {
+    if (!JCF) return;
+    JWS->DataFree();
+    JCF->DataFree();
+    JWS.reset();
+    JCF.reset();
+}
+
+void TForm1::MonitorStart() {
+    view_.SetMonitorIndicator(true);
+    view_.SetMonitorTimer(true, Ktime);
+}
+
+void TForm1::MonitorStop() {
+    view_.SetMonitorTimer(false, Ktime);
+    view_.SetMonitorIndicator(false);
+}
+
+}  // namespace torvane

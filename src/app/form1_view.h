@@ -1,0 +1,113 @@
+#pragma once
+#include <array>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace torvane {
+
+// Position and size of a window in screen pixels.
+struct TWindowBounds {
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+    bool operator==(const TWindowBounds&) const = default;
+};
+
+// Positions and sizes of every window, as the settings file keeps them.
+struct TWindowGeometry {
+    TWindowBounds Form1{32, 32, 400, 240};  // main window (palette)
+    int Form2Left = 0;                      // settings dialog: position only
+    int Form2Top = 0;
+    TWindowBounds Form3;                    // clip viewer
+    TWindowBounds Form5;                    // figure selection dialog
+    int Form5PanelWidth = 0;                // its left panel
+    std::array<int, 3> Form5ColWidths{};    // columns 0 to 2 of its file list grid
+    TWindowBounds Form6;                    // figure browser
+    TWindowBounds Form7;                    // Jw_cad selection dialog
+    bool operator==(const TWindowGeometry&) const = default;
+};
+
+// The palette's bottom strip: scale and angle edit fields, "文字倍率" and "点倍率" check boxes.
+struct TPaletteInputs {
+    std::u16string Scale;
+    std::u16string Angle;
+    bool TextScale = true;
+    bool PointScale = true;
+    bool operator==(const TPaletteInputs&) const = default;
+};
+
+// What TForm1 shows. The Win32 palette window implements it; tests record the calls.
+class TForm1View {
+public:
+    virtual ~TForm1View() = default;
+
+    // Clip buttons, numbered from 1.
+    virtual void ClearButtonImage(int button) = 0;
+    // Puts the bitmap file on the button; a file that cannot be loaded is ignored.
+    virtual void LoadButtonImage(int button, const std::filesystem::path& bitmap) = 0;
+    virtual void SetButtonRaised(int button) = 0;
+    virtual void SetPageLabel(std::u16string_view text) = 0;
+    // Handles pending window messages so the palette repaints during long loops.
+    virtual void ProcessMessages() = 0;
+
+    // Clipboard monitor: the Timer1 interval and on/off, and the indicator (circle while running).
+    virtual void SetMonitorTimer(bool enabled, int interval) = 0;
+    virtual void SetMonitorIndicator(bool running) = 0;
+    // Jw_cad tracker Timer2.
+    virtual void StartTrackingTimer(int interval) = 0;
+
+    // Stores every window's current position and size into `geometry`; windows that do not
+    // exist leave their numbers alone.
+    virtual void ReadWindowGeometry(TWindowGeometry& geometry) = 0;
+    virtual void ApplyWindowGeometry(const TWindowGeometry& geometry) = 0;
+    // Figure browser's drop-down list of recent folders.
+    virtual void SetBrowserFolders(const std::vector<std::u16string>& folders) = 0;
+
+    // Main window appearance.
+    virtual void SetPanelColor(int color) = 0;
+    virtual void SetStayOnTop(bool onTop) = 0;
+    virtual void SetTranslucent(int alpha) = 0;
+
+    // Bottom strip: the drop-down lists of the scale and angle fields, and the current inputs.
+    virtual void SetPasteLists(const std::vector<std::u16string>& scales,
+                               const std::vector<std::u16string>& angles) = 0;
+    virtual void SetPaletteInputs(const TPaletteInputs& inputs) = 0;
+    virtual TPaletteInputs GetPaletteInputs() = 0;
+
+    // Closing: the figure browser window and the clip buttons.
+    virtual void CloseFigureBrowser() = 0;
+    virtual void FreeClipButtons() = 0;
+};
+
+// A view without windows (command-line tool, tests): shows nothing, and gives back the
+// palette inputs it was last given.
+class THeadlessForm1View : public TForm1View {
+public:
+    void ClearButtonImage(int) override {}
+    void LoadButtonImage(int, const std::filesystem::path&) override {}
+    void SetButtonRaised(int) override {}
+    void SetPageLabel(std::u16string_view) override {}
+    void ProcessMessages() override {}
+    void SetMonitorTimer(bool, int) override {}
+    void SetMonitorIndicator(bool) override {}
+    void StartTrackingTimer(int) override {}
+    void ReadWindowGeometry(TWindowGeometry&) override {}
+    void ApplyWindowGeometry(const TWindowGeometry&) override {}
+    void SetBrowserFolders(const std::vector<std::u16string>&) override {}
+    void SetPanelColor(int) override {}
+    void SetStayOnTop(bool) override {}
+    void SetTranslucent(int) override {}
+    void SetPasteLists(const std::vector<std::u16string>&, const std::vector<std::u16string>&) override {}
+    void SetPaletteInputs(const TPaletteInputs& inputs) override { inputs_ = inputs; }
+    TPaletteInputs GetPaletteInputs() override { return inputs_; }
+    void CloseFigureBrowser() override {}
+    void FreeClipButtons() override {}
+
+private:
+    TPaletteInputs inputs_;
+};
+
+}  // namespace torvane

@@ -1,0 +1,7 @@
+#include "figure/jwk_text_types.h"
+
+namespace torvane {
+
+TJwkMojisyuTable JwcMojiDef = JwcMojiDefStartup;
+
+}  // namespace torvane
