@@ -1,12 +1,47 @@
+#include <memory>
+#include <nlohmann/json.hpp>
+
 #include "cli/commands.h"
+#include "cli/conversion_output.h"
+#include "convert/attribute_conversions.h"
 
 namespace torvane::cli {
+namespace {
+
+struct ConvertOptions {
+    std::string in, out;
+    AttributeConversions conversions;
+};
+
+int RunConvert(const ConvertOptions& options, Streams streams) {
+    if (!CopyForConversion(ArgPath(options.in), ArgPath(options.out), streams.err)) return 1;
+    TJcfData JCF;
+    const StreamFileOutcome outcome = ConvertAttributesFile(ArgPath(options.out), options.conversions, JCF);
+    const nlohmann::json report{{"TranKyo", options.conversions.TranKyo},
+                                {"TranCol", options.conversions.TranCol},
+                                {"TranLtp", options.conversions.TranLtp},
+                                {"outcome", OutcomeName(outcome)}};
+    streams.out << report.dump(2) << "\n";
+    if (outcome == StreamFileOutcome::Unreadable) streams.err << "convert: cannot read " << options.in << "\n";
+    if (outcome == StreamFileOutcome::WriteFailed) streams.err << "convert: cannot write " << options.out << "\n";
+    return OutcomeExitCode(outcome);
+}
+
+}  // namespace
 
 void AddConvertCommand(CLI::App& app, Streams streams, int& exit_code) {
-    app.add_subcommand("convert", "(not built yet)")->allow_extras()->callback([streams, &exit_code] {
-        streams.err << "convert: not built yet\n";
-        exit_code = 2;
-    });
+    auto options = std::make_shared<ConvertOptions>();
+    CLI::App* command =
+        app.add_subcommand("convert", "the attribute conversions on a copy: curve attributes, SXF user colours and line types");
+    command->add_option("IN", options->in, "figure stream file")->required();
+    command->add_option("OUT", options->out, "converted copy")->required();
+    command->add_option("--curve", options->conversions.TranKyo, "1 clear the curve attributes, 2 make them one curve")
+        ->check(CLI::Range(1, 2));
+    command->add_option("--color", options->conversions.TranCol, "SXF user colours become list entry N (1-25)")
+        ->check(CLI::Range(1, 25));
+    command->add_option("--ltype", options->conversions.TranLtp, "SXF user line types become list entry N (1-33)")
+        ->check(CLI::Range(1, 33));
+    command->callback([options, streams, &exit_code] { exit_code = RunConvert(*options, streams); });
 }
 
 }  // namespace torvane::cli

@@ -1,12 +1,63 @@
+#include <fstream>
+#include <memory>
+#include <nlohmann/json.hpp>
+
 #include "cli/commands.h"
+#include "cli/conversion_output.h"
+#include "convert/figure_import.h"
 
 namespace torvane::cli {
+namespace {
+
+struct ImportOptions {
+    std::string figure, out, kind;
+};
+
+// "jws" or "jwk" from the file's first bytes, unless given.
+std::string FigureKind(const std::filesystem::path& figure, const std::string& given) {
+    if (!given.empty()) return given;
+    char head[12] = {};
+    std::ifstream file(figure, std::ios::binary);
+    file.read(head, sizeof head);
+    const std::string_view bytes(head, static_cast<std::size_t>(file.gcount()));
+    if (bytes.starts_with("JwsData")) return "jws";
+    if (bytes.starts_with("jw_cad(c)sym")) return "jwk";
+    return "";
+}
+
+int RunImport(const ImportOptions& options, Streams streams) {
+    const auto figure = ArgPath(options.figure);
+    const auto out = ArgPath(options.out);
+    const std::string kind = FigureKind(figure, options.kind);
+    bool read = false;
+    bool written = false;
+    TJcfData JCF;
+    if (kind == "jws") {
+        TJwsData JWS;
+        read = JWS.FileCheck(figure) && JWS.FileIn(figure);
+        written = read && JWStoJCLF(JWS, JCF, out);
+    } else if (kind == "jwk") {
+        TJwkData JWK;
+        read = JWK.FileCheck(figure) && JWK.FileIn(figure);
+        written = read && JWKtoJCLF(JWK, JCF, out);
+    }
+    const nlohmann::json report{{"kind", kind}, {"read", read}, {"written", written}};
+    streams.out << report.dump(2) << "\n";
+    if (!read) streams.err << "import: " << options.figure << " is no readable JWS or JWK figure file\n";
+    else if (!written) streams.err << "import: cannot write " << options.out << "\n";
+    return written ? 0 : 1;
+}
+
+}  // namespace
 
 void AddImportCommand(CLI::App& app, Streams streams, int& exit_code) {
-    app.add_subcommand("import", "(not built yet)")->allow_extras()->callback([streams, &exit_code] {
-        streams.err << "import: not built yet\n";
-        exit_code = 2;
-    });
+    auto options = std::make_shared<ImportOptions>();
+    CLI::App* command = app.add_subcommand("import", "converts a JWS or JWK figure file into a figure stream file");
+    command->add_option("FIGURE", options->figure, "figure file (.jws or .jwk)")->required();
+    command->add_option("OUT", options->out, "figure stream file to write")->required();
+    command->add_option("--kind", options->kind, "jws or jwk (default: from the file's first bytes)")
+        ->check(CLI::IsMember({"jws", "jwk"}));
+    command->callback([options, streams, &exit_code] { exit_code = RunImport(*options, streams); });
 }
 
 }  // namespace torvane::cli

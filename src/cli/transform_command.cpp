@@ -1,12 +1,51 @@
+#include <memory>
+#include <nlohmann/json.hpp>
+
 #include "cli/commands.h"
+#include "cli/conversion_output.h"
+#include "convert/paste_transform.h"
+#include "util/encodings.h"
 
 namespace torvane::cli {
+namespace {
+
+struct TransformOptions {
+    std::string in, out, scale, angle;
+    bool text_scale = false;
+    bool point_scale = false;
+};
+
+int RunTransform(const TransformOptions& options, Streams streams) {
+    const auto in = ArgPath(options.in);
+    const auto out = ArgPath(options.out);
+    if (!CopyForConversion(in, out, streams.err)) return 1;
+    TJcfData JCF;
+    const PasteTransformResult result = PasteTransformFile(out, Utf8ToStr(options.scale), Utf8ToStr(options.angle),
+                                                           options.text_scale, options.point_scale, JCF);
+    const PasteTransformValues& v = result.values;
+    const nlohmann::json report{
+        {"PasteBai", StrToUtf8(v.PasteBai)}, {"PasteBaX", v.PasteBaX}, {"PasteBaY", v.PasteBaY},
+        {"PasteAng", StrToUtf8(v.PasteAng)}, {"PasteAnr", v.PasteAnr}, {"PasteMoj", v.PasteMoj},
+        {"PasteTen", v.PasteTen},           {"outcome", OutcomeName(result.outcome)}};
+    streams.out << report.dump(2) << "\n";
+    if (result.outcome == StreamFileOutcome::Unreadable) streams.err << "transform: cannot read " << options.in << "\n";
+    if (result.outcome == StreamFileOutcome::WriteFailed) streams.err << "transform: cannot write " << options.out << "\n";
+    return OutcomeExitCode(result.outcome);
+}
+
+}  // namespace
 
 void AddTransformCommand(CLI::App& app, Streams streams, int& exit_code) {
-    app.add_subcommand("transform", "(not built yet)")->allow_extras()->callback([streams, &exit_code] {
-        streams.err << "transform: not built yet\n";
-        exit_code = 2;
-    });
+    auto options = std::make_shared<TransformOptions>();
+    CLI::App* command = app.add_subcommand(
+        "transform", "the paste transform on a copy: scale and rotate a figure stream about its base point");
+    command->add_option("IN", options->in, "figure stream file")->required();
+    command->add_option("OUT", options->out, "transformed copy")->required();
+    command->add_option("--scale", options->scale, "scale text: a factor, or sx,sy")->required();
+    command->add_option("--angle", options->angle, "angle text in degrees")->required();
+    command->add_flag("--text-scale", options->text_scale, "text sizes follow the transform");
+    command->add_flag("--point-scale", options->point_scale, "marker sizes follow the transform");
+    command->callback([options, streams, &exit_code] { exit_code = RunTransform(*options, streams); });
 }
 
 }  // namespace torvane::cli

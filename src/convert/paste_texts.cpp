@@ -1,0 +1,80 @@
+#include <cmath>
+#include <numbers>
+#include <utility>
+
+#include "convert/paste_entities.h"
+#include "util/jtext.h"
+#include "util/numbers.h"
+
+namespace torvane {
+namespace {
+
+double RoundSix(double x) { return RoundDigits(6, 2, x); }
+
+double Degrees(double rad) {
+    const double deg = rad * 180 / std::numbers::pi;
+    return deg >= 360 ? deg - 360 : deg;
+}
+
+}  // namespace
+
+void PasteText(const PasteContext& context, TEntJwwMoji& text) {
+    if (!text.str.starts_with(u"^@BM")) {
+        PasteCharacterText(context, text);
+        return;
+    }
+    // An image keeps its angle and the size held in its string; only its corners move.
+    const PlanePoint start = context.map({text.start_x, text.start_y});
+    const PlanePoint end = context.map({text.end_x, text.end_y});
+    text.start_x = start.x;
+    text.start_y = start.y;
+    text.end_x = end.x;
+    text.end_y = end.y;
+}
+
+void PasteCharacterText(const PasteContext& context, TEntJwwMoji& text) {
+    const PlanePoint start{text.start_x, text.start_y};
+    const PlanePoint end{text.end_x, text.end_y};
+    // Sizes across (height) and along (advance) the baseline; a vertical text has them swapped.
+    const bool vertical = (text.att.sFlg & 0x20) != 0;
+    double& height = vertical ? text.dSizeX : text.dSizeY;
+    double& advance = vertical ? text.dSizeY : text.dSizeX;
+    const double direction = Direction(start, end);
+    const PlanePoint mapped_start = context.map(start);
+    const PlanePoint mapped_end = context.map(end);
+    PlanePoint new_start = mapped_start;
+    PlanePoint new_end = mapped_end;
+
+    if (context.text_scale) {
+        // A text without length has no stretch along its baseline: its sizes stay.
+        const double length = Distance(start, end);
+        if (length > 1e-12) {
+            const double stretch = Distance(mapped_start, mapped_end) / length;
+            const PlanePoint top = context.map(Offset(start, direction, 0, height));
+            height = RoundSix(Distance(top, mapped_start));
+            advance = RoundSix(advance * stretch);
+            if (std::fabs(text.dKankaku - 0.01) > 1e-8) text.dKankaku = RoundSix(text.dKankaku * stretch);
+        }
+        // The sizes no longer belong to a text type: keep only the font style and the hundreds.
+        text.nMojiShu = text.nMojiShu / 100 * 100;
+    } else {
+        // Sizes stay; the text box (its length from characters by its height) keeps its centre.
+        const double length = TextLenAnsi(text.str, advance, text.dKankaku);
+        const PlanePoint centre = context.map(Offset(start, direction, length / 2, height / 2));
+        const double new_direction = Direction(mapped_start, mapped_end);
+        // Under a mirror the box lies below the baseline until start and end are exchanged.
+        const double across = context.map.Mirrors() ? -height / 2 : height / 2;
+        new_start = Offset(centre, new_direction, -length / 2, -across);
+        new_end = Offset(new_start, new_direction, length, 0);
+    }
+
+    // A mirrored text would read backwards: it runs from its mapped end to its mapped start.
+    if (context.map.Mirrors()) std::swap(new_start, new_end);
+    text.start_x = new_start.x;
+    text.start_y = new_start.y;
+    text.end_x = new_end.x;
+    text.end_y = new_end.y;
+    text.degKakudo = Degrees(Direction(new_start, new_end));
+}
+
+}  // namespace torvane

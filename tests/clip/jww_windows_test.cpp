@@ -1,0 +1,125 @@
+#include "clip/jww_windows.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/memory/key_recorder.h"
+#include "platform/memory/scripted_window_list.h"
+
+namespace torvane {
+namespace {
+
+using Kind = KeyEvent::Kind;
+
+TopLevelWindow Window(WindowHandle h, std::u16string title, WindowHandle owner = 0, bool visible = true) {
+    return {h, std::move(title), visible, owner};
+}
+
+TEST(JwwWindows, MainWindowsAreVisibleUnownedAndTitledJwWin) {
+    EXPECT_TRUE(IsJwwWindow(Window(1, u"図面.jww - jw_win")));
+    EXPECT_TRUE(IsJwwWindow(Window(1, u"jw_win")));
+    EXPECT_FALSE(IsJwwWindow(Window(1, u"図面.jww - JW_WIN")));
+    EXPECT_FALSE(IsJwwWindow(Window(1, u"a - jw_win", 7)));
+    EXPECT_FALSE(IsJwwWindow(Window(1, u"a - jw_win", 0, false)));
+
+    ScriptedWindowList windows;
+    windows.windows = {Window(10, u"メモ帳"), Window(11, u"b - jw_win"), Window(12, u"設定", 11),
+                       Window(13, u"a - jw_win" + std::u16string(300, u'x'))};
+    const auto list = ListJwwWindows(windows);
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_EQ(list[0], (TJwwHandleField{11, u"b - jw_win"}));
+    EXPECT_EQ(list[1].hd, 13);
+    EXPECT_EQ(list[1].ac.size(), 255u);
+}
+
+class TrackingTest : public ::testing::Test {
+protected:
+    ScriptedWindowList windows;
+    void SetUp() override {
+        windows.windows = {Window(11, u"a - jw_win"), Window(12, u"b - jw_win"), Window(20, u"dialog", 11),
+                           Window(21, u"dialog 2", 20), Window(22, u"dialog 3", 21), Window(23, u"dialog 4", 22),
+                           Window(24, u"dialog 5", 23), Window(30, u"palette")};
+    }
+    WindowHandle Track(WindowHandle foreground, WindowHandle last) {
+        windows.foreground = foreground;
+        return TrackLastJww(windows, ListJwwWindows(windows), last);
+    }
+};
+
+TEST_F(TrackingTest, ForegroundWindowOrItsOwnersUpToFourSteps) {
+    EXPECT_EQ(Track(12, 11), 12);
+    EXPECT_EQ(Track(20, 12), 11);  // a dialog owned by the main window
+    EXPECT_EQ(Track(23, 12), 11);  // four owner steps
+    EXPECT_EQ(Track(24, 12), 12);  // five are too many: unchanged
+    EXPECT_EQ(Track(30, 12), 12);  // the palette in front: unchanged
+    EXPECT_EQ(Track(0, 0), 0);
+}
+
+TEST_F(TrackingTest, ClosedLastWindowIsKeptAndBootFollowsIt) {
+    const auto list = ListJwwWindows(windows);
+    EXPECT_EQ(CorrectBootJww(12, 11, list), 12);
+    EXPECT_EQ(CorrectBootJww(-1, 11, list), 11);
+    EXPECT_EQ(CorrectBootJww(0, 0, list), 11);
+    EXPECT_EQ(CorrectBootJww(99, 98, list), 98);  // the closed last window, as the tracker keeps it
+    EXPECT_EQ(CorrectBootJww(12, 11, {}), 0);
+}
+
+TEST_F(TrackingTest, SendTargetOfBootValue) {
+    const auto list = ListJwwWindows(windows);
+    EXPECT_EQ(ChooseSendTarget(12, 11, list), 12);
+    EXPECT_EQ(ChooseSendTarget(0, 11, list), 0);
+    EXPECT_EQ(ChooseSendTarget(-1, 12, list), 12);
+    EXPECT_EQ(ChooseSendTarget(-1, 0, list), 11);
+    EXPECT_EQ(ChooseSendTarget(-1, 0, {}), 0);
+}
+
+class SendToWindowTest : public ::testing::Test {
+protected:
+    ScriptedWindowList windows;
+    KeyRecorder keys;
+    void SetUp() override {
+        windows.windows = {Window(11, u"a - jw_win"), Window(30, u"palette")};
+        windows.foreground = 30;
+    }
+    std::uint32_t WaitBeforeKeys() const {
+        std::uint32_t ms = 0;
+        for (const auto& e : keys.events) {
+            if (e.kind != Kind::Pause) break;
+            ms += e.value;
+        }
+        return ms;
+    }
+};
+
+TEST_F(SendToWindowTest, RestoresBringsToFrontAndWaitsForActivation) {
+    windows.minimized = {11};
+    windows.activation_polls = 3;
+    EXPECT_TRUE(SendKeysToWindow(11, u"^V", windows, keys, keys));
+    EXPECT_EQ(windows.restored, std::vector<WindowHandle>{11});
+    EXPECT_EQ(windows.brought_to_front, std::vector<WindowHandle>{11});
+    EXPECT_EQ(WaitBeforeKeys(), 3 * kForegroundPollMs + 500);
+    EXPECT_EQ(keys.events.size(), 3 + 1 + 5u);
+}
+
+TEST_F(SendToWindowTest, WaitsUntilTheUserReleasesModifiers) {
+    windows.foreground = 11;
+    keys.held = {Keyboard::kControl};
+    keys.held_until_ms = 300;
+    EXPECT_TRUE(SendKeysToWindow(11, u"^V", windows, keys, keys));
+    EXPECT_EQ(WaitBeforeKeys(), 300 + 500u);
+}
+
+TEST_F(SendToWindowTest, WaitIsBoundedWhenActivationNeverComes) {
+    windows.activation_allowed = false;
+    EXPECT_TRUE(SendKeysToWindow(11, u"^V", windows, keys, keys));
+    EXPECT_EQ(WaitBeforeKeys(), kForegroundWaitMs + 500);
+}
+
+TEST_F(SendToWindowTest, NothingGoesToAClosedOrNoWindow) {
+    EXPECT_FALSE(SendKeysToWindow(99, u"^V", windows, keys, keys));
+    EXPECT_FALSE(SendKeysToWindow(0, u"^V", windows, keys, keys));
+    EXPECT_TRUE(keys.events.empty());
+    EXPECT_TRUE(windows.brought_to_front.empty());
+}
+
+}  // namespace
+}  // namespace torvane

@@ -1,0 +1,78 @@
+#include "test_host.h"
+
+#include "host_commands.h"
+
+namespace torvane::test {
+namespace {
+
+std::wstring Quoted(const std::wstring& arg) { return L"\"" + arg + L"\""; }
+
+}  // namespace
+
+std::filesystem::path TestHostProgram() {
+    // The build folder's Unix path is reached through Wine's drive Z:.
+    const std::wstring path = TORVANE_TEST_HOST_EXE;
+    return std::filesystem::path(path.starts_with(L"/") ? L"Z:" + path : path);
+}
+
+TestHost::TestHost(const std::wstring& name, const std::filesystem::path& paste_out,
+                   const std::vector<std::wstring>& extra)
+    : title_(name + test_host::kTitleSuffix) {
+    std::wstring command = Quoted(TestHostProgram().wstring()) + L" --name " + Quoted(name);
+    if (!paste_out.empty()) command += L" --paste-out " + Quoted(paste_out.wstring());
+    for (const auto& arg : extra) command += L" " + Quoted(arg);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process_)) return;
+    for (int waited = 0; waited < 10000 && window_ == nullptr; waited += 50) {
+        window_ = FindWindowW(L"JwHostMain", title_.c_str());
+        if (window_ == nullptr || !IsWindowVisible(window_)) {
+            window_ = nullptr;
+            if (WaitForSingleObject(process_.hProcess, 50) == WAIT_OBJECT_0) break;
+        }
+    }
+}
+
+TestHost::~TestHost() {
+    if (process_.hProcess == nullptr) return;
+    if (!Quit()) TerminateProcess(process_.hProcess, 1);
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+}
+
+LRESULT TestHost::Send(unsigned command, const std::wstring& argument) {
+    if (window_ == nullptr) return 0;
+    COPYDATASTRUCT data{};
+    data.dwData = command;
+    data.cbData = static_cast<DWORD>(argument.size() * sizeof(wchar_t));
+    data.lpData = const_cast<wchar_t*>(argument.data());
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(window_, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, 10000, &result))
+        return 0;
+    return static_cast<LRESULT>(result);
+}
+
+bool TestHost::Put(const std::filesystem::path& figure_stream) { return Send(test_host::kPut, figure_stream.wstring()) == 1; }
+
+bool TestHost::HoldClipboard(unsigned milliseconds) {
+    return Send(test_host::kHoldClipboard, std::to_wstring(milliseconds)) == 1;
+}
+
+HWND TestHost::ShowDialog(const std::wstring& title) {
+    return reinterpret_cast<HWND>(Send(test_host::kShowDialog, title));
+}
+
+int TestHost::PasteCount() { return static_cast<int>(Send(test_host::kPasteCount, L"")); }
+
+bool TestHost::PasteNow() { return Send(test_host::kPasteNow, L"") == 1; }
+
+void TestHost::Minimize() { Send(test_host::kMinimize, L""); }
+
+bool TestHost::Quit() {
+    if (process_.hProcess == nullptr) return true;
+    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0) return true;
+    Send(test_host::kQuit, L"");
+    return WaitForSingleObject(process_.hProcess, 5000) == WAIT_OBJECT_0;
+}
+
+}  // namespace torvane::test
