@@ -1,11 +1,31 @@
+#include <memory>
+#include <optional>
+#include <string>
+
 #include "cli/commands.h"
+#include "cli/figure_kind.h"
+#include "cli/figure_reading.h"
 
 namespace torvane::cli {
 
 void AddCheckCommand(CLI::App& app, Streams streams, int& exit_code) {
-    app.add_subcommand("check", "(not built yet)")->allow_extras()->callback([streams, &exit_code] {
-        streams.err << "check: not built yet\n";
-        exit_code = 2;
+    auto* command = app.add_subcommand("check", "Run FileCheck of the file's kind; exit 0 when accepted, 1 when not");
+    auto file = std::make_shared<std::string>();
+    auto kind_name = std::make_shared<std::string>();
+    command->add_option("FILE", *file, "figure stream, JWS or JWK file")->required();
+    command->add_option("--kind", *kind_name, "jcf, jws or jwk (default: from the first bytes)")
+        ->check(CLI::IsMember({"jcf", "jws", "jwk"}));
+    command->callback([streams, &exit_code, file, kind_name] {
+        const FigureKind kind = kind_name->empty() ? DetectFigureKind(*file) : *ParseFigureKind(*kind_name);
+        const std::optional<bool> accepted = CheckFigure(kind, *file);
+        if (!accepted) {
+            streams.err << "check: " << FigureKindName(kind) << " files are not supported by this build\n";
+            exit_code = 2;
+            return;
+        }
+        streams.out << "{\"kind\": \"" << FigureKindName(kind) << "\", \"check\": " << (*accepted ? "true" : "false")
+                    << "}\n";
+        exit_code = *accepted ? 0 : 1;
     });
 }
 

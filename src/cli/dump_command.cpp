@@ -1,11 +1,35 @@
+#include <memory>
+#include <string>
+
 #include "cli/commands.h"
+#include "cli/figure_kind.h"
+#include "cli/figure_reading.h"
 
 namespace torvane::cli {
 
 void AddDumpCommand(CLI::App& app, Streams streams, int& exit_code) {
-    app.add_subcommand("dump", "(not built yet)")->allow_extras()->callback([streams, &exit_code] {
-        streams.err << "dump: not built yet\n";
-        exit_code = 2;
+    auto* command = app.add_subcommand("dump", "Read a figure (FileIn) and print the document as JSON");
+    struct Options {
+        std::string file;
+        std::string kind;
+        bool extents = false;
+    };
+    auto options = std::make_shared<Options>();
+    command->add_option("FILE", options->file, "figure stream, JWS or JWK file")->required();
+    command->add_flag("--extents", options->extents, "run GetMinMaxZahyo before printing");
+    command->add_option("--kind", options->kind, "jcf, jws or jwk (default: from the first bytes)")
+        ->check(CLI::IsMember({"jcf", "jws", "jwk"}));
+    command->callback([streams, &exit_code, options] {
+        const FigureKind kind = options->kind.empty() ? DetectFigureKind(options->file) : *ParseFigureKind(options->kind);
+        bool read = false;
+        const auto text = DumpFigure(kind, options->file, options->extents, read);
+        if (!text) {
+            streams.err << "dump: " << FigureKindName(kind) << " files are not supported by this build\n";
+            exit_code = 2;
+            return;
+        }
+        streams.out << *text;
+        exit_code = read ? 0 : 1;
     });
 }
 

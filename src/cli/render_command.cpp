@@ -1,12 +1,98 @@
+#include <algorithm>
+#include <cctype>
+#include <string>
+
 #include "cli/commands.h"
+#include "platform/bitmap.h"
+#include "render/thumbnail.h"
+#if !defined(_WIN32)
+#include "platform/portable/png_writer.h"
+#endif
 
 namespace torvane::cli {
+namespace {
+
+struct RenderOptions {
+    std::string input;
+    std::string output;
+    std::string size = "58x58";
+    int background = 0;
+    std::string kind;
+};
+
+bool ParseSize(const std::string& text, int& width, int& height) {
+    const std::size_t x = text.find_first_of("xX");
+    if (x == std::string::npos || x == 0 || x + 1 >= text.size()) return false;
+    const std::string w = text.substr(0, x);
+    const std::string h = text.substr(x + 1);
+    auto digits = [](const std::string& s) { return std::all_of(s.begin(), s.end(), [](unsigned char c) { return std::isdigit(c); }); };
+    if (!digits(w) || !digits(h) || w.size() > 5 || h.size() > 5) return false;
+    width = std::stoi(w);
+    height = std::stoi(h);
+    return width >= 1 && height >= 1 && width <= 20000 && height <= 20000;
+}
+
+bool HasExtension(const std::string& path, const std::string& ext) {
+    if (path.size() < ext.size()) return false;
+    std::string tail = path.substr(path.size() - ext.size());
+    std::transform(tail.begin(), tail.end(), tail.begin(), [](unsigned char c) { return std::tolower(c); });
+    return tail == ext;
+}
+
+int Run(const RenderOptions& o, Streams streams) {
+    int width = 0;
+    int height = 0;
+    if (!ParseSize(o.size, width, height)) {
+        streams.err << "render: --size must be WxH (1 to 20000 each)\n";
+        return 2;
+    }
+    const bool png = HasExtension(o.output, ".png");
+    if (!png && !HasExtension(o.output, ".bmp")) {
+        streams.err << "render: the output must be a .bmp or .png file\n";
+        return 2;
+    }
+    std::optional<FigureKind> kind;
+    if (!o.kind.empty()) {
+        kind = FigureKindOfName(o.kind);
+        if (!kind) {
+            streams.err << "render: --kind must be jcf, jws or jwk\n";
+            return 2;
+        }
+    }
+    const std::optional<Bitmap> picture = DrawFigureFile(o.input, width, height, o.background, kind);
+    if (!picture) {
+        streams.err << "render: cannot read " << o.input << "\n";
+        return 1;
+    }
+    bool saved = false;
+    if (png) {
+#if defined(_WIN32)
+        streams.err << "render: PNG output is not available in this build\n";
+        return 2;
+#else
+        saved = SavePng(*picture, o.output);
+#endif
+    } else {
+        saved = SaveBmp(*picture, o.output);
+    }
+    if (!saved) {
+        streams.err << "render: cannot write " << o.output << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
 
 void AddRenderCommand(CLI::App& app, Streams streams, int& exit_code) {
-    app.add_subcommand("render", "(not built yet)")->allow_extras()->callback([streams, &exit_code] {
-        streams.err << "render: not built yet\n";
-        exit_code = 2;
-    });
+    auto options = std::make_shared<RenderOptions>();
+    CLI::App* command = app.add_subcommand("render", "draws a figure as the clip thumbnails are drawn");
+    command->add_option("IN", options->input, "figure stream, JWS or JWK file")->required();
+    command->add_option("OUT", options->output, "picture to write, .bmp or .png")->required();
+    command->add_option("--size", options->size, "picture size WxH (default 58x58)");
+    command->add_option("--bg", options->background, "background: 0 white, 1 black")->check(CLI::Range(0, 1));
+    command->add_option("--kind", options->kind, "jcf, jws or jwk instead of the kind found from the first bytes");
+    command->callback([options, streams, &exit_code] { exit_code = Run(*options, streams); });
 }
 
 }  // namespace torvane::cli

@@ -52,6 +52,14 @@ public:
     // Extents in millimetres into myMinWx … and the shared current extents.
     void GetMinMaxZahyo();
 
+    // Drawing (defined in render): the document or one entity on gGraph1, stored coordinates
+    // divided by the header's scale.
+    void GLDrawALL();
+    void GLDrawLine(bool dispmode, std::uint32_t dcol, const TEntJwcLine& e);
+    void GLDrawArc(bool dispmode, std::uint32_t dcol, const TEntJwcArc2& e);
+    void GLDrawMoji(bool dispmode, std::uint32_t dcol, const TEntJwcMoji2& e);
+    void GLDrawTen(bool dispmode, std::uint32_t dcol, const TEntJwcTen& e);
+
     int32_t lineN = 0, arcN = 0, tenN = 0, mojiN = 0;
     TEntJwkHeader Enthd;
     std::vector<TEntJwcMojiType> EntMjtp;

@@ -8,10 +8,18 @@
 namespace torvane {
 namespace {
 
-// Nested insertions deeper than this, or nodes beyond this many, are left out of the tree:
-// a definition that inserts itself would otherwise add nodes without end.
+// A definition that inserts itself, directly or through others, would add nodes without end:
+// such an insertion is left out of the tree, as are nodes deeper than kMaxBlockDepth and
+// nodes beyond kMaxBlockTreeNodes.
 constexpr std::int32_t kMaxBlockDepth = 64;
 constexpr std::size_t kMaxBlockTreeNodes = std::size_t{1} << 20;
+
+bool InsertsItself(const std::vector<TEntJwwBlockTree>& tree, std::size_t parent, std::int32_t defno) {
+    for (std::int32_t k = static_cast<std::int32_t>(parent); k >= 0; k = tree[k].parent) {
+        if (tree[k].defno == defno) return true;
+    }
+    return false;
+}
 
 struct Placement {
     double r1, r2, r3, r4;
@@ -141,6 +149,7 @@ void TJwwFigureData::MakeBlockTree() {
             node.r3 = parent.r3 * m.r1 + parent.r4 * m.r3;
             node.r4 = parent.r3 * m.r2 + parent.r4 * m.r4;
             attach_definition(node);
+            if (node.defno >= 0 && InsertsItself(EntBlockTree, k, node.defno)) continue;
             EntBlockTree.push_back(std::move(node));
         }
     }

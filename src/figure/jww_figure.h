@@ -71,7 +71,36 @@ public:
     // Recomputes myMinWx … myMaxWy and the shared current extents (defined with the extents).
     void GetMinMaxZahyo();
 
-    // Drawing operations of the document (GLDrawALL …) are declared here by the drawing code.
+    // Drawing on gGraph1 with the attributes of gGraAtt (defined in render). GLDrawALL draws
+    // every entity and block placement; the others draw one entity: dispmode is the display
+    // mode, dcol an ARGB override colour (0 none), hojof leaves out a dimension's auxiliary
+    // parts. The forms ending in 2 draw an entity of a block definition placed by the block
+    // transform (bx, by, b1..b4, sc; lf: the block keeps its own layer scales, sc counts as 1).
+    void GLDrawALL();
+    void GLDrawImage(bool dispmode, std::uint32_t dcol, const TEntJwwMoji& e);
+    void GLDrawSolid(bool dispmode, std::uint32_t dcol, const TEntJwwSolid& e);
+    void GLDrawLine(bool dispmode, std::uint32_t dcol, const TEntJwwLine& e);
+    void GLDrawEnko(bool dispmode, std::uint32_t dcol, const TEntJwwEnko& e);
+    void GLDrawTen(bool dispmode, std::uint32_t dcol, const TEntJwwTen& e);
+    void GLDrawMoji(bool dispmode, std::uint32_t dcol, const TEntJwwMoji& e);
+    void GLDrawSunpo(bool dispmode, bool hojof, std::uint32_t dcol, const TEntJwwSunpo& e);
+    void GLDrawImage2(bool dispmode, std::uint32_t dcol, const TEntJwwMoji& e, bool lf, double sc, double bx,
+                      double by, double b1, double b2, double b3, double b4);
+    void GLDrawSolid2(bool dispmode, std::uint32_t dcol, const TEntJwwSolid& e, bool lf, double sc, double bx,
+                      double by, double b1, double b2, double b3, double b4);
+    void GLDrawLine2(bool dispmode, std::uint32_t dcol, const TEntJwwLine& e, bool lf, double sc, double bx,
+                     double by, double b1, double b2, double b3, double b4);
+    void GLDrawEnko2(bool dispmode, std::uint32_t dcol, const TEntJwwEnko& e, bool lf, double sc, double bx,
+                     double by, double b1, double b2, double b3, double b4);
+    void GLDrawTen2(bool dispmode, std::uint32_t dcol, const TEntJwwTen& e, bool lf, double sc, double bx, double by,
+                    double b1, double b2, double b3, double b4);
+    void GLDrawMoji2(bool dispmode, std::uint32_t dcol, const TEntJwwMoji& e, bool lf, double sc, double bx,
+                     double by, double b1, double b2, double b3, double b4);
+    void GLDrawSunpo2(bool dispmode, bool hojof, std::uint32_t dcol, const TEntJwwSunpo& e, bool lf, double sc,
+                      double bx, double by, double b1, double b2, double b3, double b4);
+    // A dimension text drawn with the string sm in place of its own, centred where it stood.
+    void GLDrawMoji3(bool dispmode, std::uint32_t dcol, const std::u16string& sm, const TEntJwwMoji& e, bool lf,
+                     double sc, double bx, double by, double b1, double b2, double b3, double b4);
 
 protected:
     // Empties the header fields of the concrete document.

@@ -61,7 +61,8 @@ bool ObjectArchiveReader::ReadObjectsAndDefinitions(std::uint32_t count) {
         std::uint32_t definitions = 0;
         if (!ReadCount(in_, definitions)) throw FormatError{};
         for (std::uint32_t i = 0; i < definitions; ++i) ReadDefinition(i + 1);
-        complete = true;
+        // A dropped record means the data ended early, even when it was the very last one.
+        complete = !dropped_;
     } catch (const FormatError&) {
         complete = false;
     }
@@ -171,6 +172,7 @@ bool ObjectArchiveReader::ReadEntity(std::int32_t kind, const Target& target) {
     // A record whose fixed part is not there is dropped; the data has ended.
     if (!in_.CanHold(1, attr_size_ + kFixedAfterAttr[kind])) {
         in_.Skip(in_.remaining());
+        dropped_ = true;
         return false;
     }
     // A record that breaks off after its fixed part is not kept.

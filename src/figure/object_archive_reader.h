@@ -64,6 +64,7 @@ private:
     std::size_t attr_size_;
     bool dimension_parts_;
     std::uint32_t next_map_number_ = 1;
+    bool dropped_ = false;
     std::vector<std::pair<std::uint32_t, std::int32_t>> classes_;  // map number, kind; ascending
 };
 

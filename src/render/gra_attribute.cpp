@@ -144,8 +144,8 @@ void TgraAttribute::SetDefaultLayer() {
         TjwvLayer& layer = jwvLay[static_cast<std::size_t>(n)];
         layer.sta = 1;
         layer.sca = 1.0;
-        layer.gna = std::u16string(u"[") + HexDigit(n / 16) + u"] ";
-        layer.nam = std::u16string(u"(") + HexDigit(n % 16) + u") ";
+        layer.gna = {u'[', HexDigit(n / 16), u']', u' '};
+        layer.nam = {u'(', HexDigit(n % 16), u')', u' '};
     }
 }
 

@@ -367,7 +367,8 @@ std::int32_t TGraph1::GLPolyline() {
         double dx1, dy1, dx2, dy2;
         GLTransPt(x1, y1, dx1, dy1);
         GLTransPt(x2, y2, dx2, dy2);
-        total += std::hypot(dx2 - dx1, dy2 - dy1);
+        total += std::sqrt((dx2 - dx1) * (dx2 - dx1) + (dy2 - dy1) * (dy2 - dy1));
+        if (total > 2) break;  // long enough to be stroked; the rest does not change that
     }
     if (invisible == segments) return kGLOutside;
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "platform/device.h"
@@ -124,6 +125,21 @@ public:
     // wd pen width in hundredths (0: the colour's), dcol override colour (0: none).
     std::int32_t GLTenMarker(double x, double y, std::int32_t kf, std::int32_t pc, double a, double ba,
                              std::int32_t lay, std::int32_t col, std::int32_t wd, std::uint32_t dcol);
+
+    // Texts (defined with the text drawing): a text entity from its start towards its end
+    // point with the text codes, fitting controls and inline codes; a run of characters from
+    // the bottom-left of its first cell along angle ang; one character whose reference point
+    // Fm (0..8: bottom, middle, top row; left, centre, right) is (x, y). Ftyp: 1 bold, 2 italic,
+    // 4 underline, 8 strike-out; a leading "@" of the font name writes vertically.
+    std::int32_t GLAText3(double x1, double y1, double x2, double y2, double h, double w, double sp,
+                          std::int32_t Ftyp, const std::u16string& f, const std::u16string& s);
+    std::int32_t GLAText2(double xx, double yy, double ang, double h, double w, double sp, std::int32_t Ftyp,
+                          const std::u16string& f, const std::u16string& s);
+    std::int32_t GLAText1(double x, double y, double h, double w, double a, std::int32_t Fm, const std::u16string& s);
+
+    // The canvas font: face name and style bits, set by GLAText2.
+    std::u16string FontName;
+    std::int32_t FontStyle = 0;
 
     // The canvas pen and brush as last set (GDI colours).
     std::uint32_t PenColor() const { return pen_color_; }

@@ -14,23 +14,30 @@ std::u16string Ascii(std::string_view s) { return {s.begin(), s.end()}; }
 
 std::u16string Number(int n) { return Ascii(std::to_string(n)); }
 
+// c followed by s.
+std::u16string Prefixed(char16_t c, const std::u16string& s) {
+    std::u16string out(1, c);
+    out += s;
+    return out;
+}
+
 // One- and two-digit numbers filled by the code's prefix: "&" and "_" put a blank before a
 // one-digit number, "%" and "=" a "0", "$" nothing.
 std::u16string Padded(char16_t prefix, int n) {
     std::u16string digits = Number(n);
     if (digits.size() == 1) {
         if (prefix == u'&' || prefix == u'_') {
-            return u" " + digits;
+            return Prefixed(u' ', digits);
         }
         if (prefix == u'%' || prefix == u'=') {
-            return u"0" + digits;
+            return Prefixed(u'0', digits);
         }
     }
     return digits;
 }
 
-std::u16string BlankPadded(int n) { return n < 10 ? u" " + Number(n) : Number(n); }
-std::u16string ZeroPadded(int n) { return n < 10 ? u"0" + Number(n) : Number(n); }
+std::u16string BlankPadded(int n) { return n < 10 ? Prefixed(u' ', Number(n)) : Number(n); }
+std::u16string ZeroPadded(int n) { return n < 10 ? Prefixed(u'0', Number(n)) : Number(n); }
 
 struct Era {
     std::u16string name;
@@ -57,8 +64,8 @@ std::u16string EraYearText(const Era& era) {
 std::u16string PaddedEraYear(char16_t prefix, std::u16string year) {
     if (year.size() != 1 || year[0] < u'0' || year[0] > u'9') return year;
     if (prefix == u'$') return year + u" ";
-    if (prefix == u'&' || prefix == u'_') return u" " + year;
-    return u"0" + year;
+    if (prefix == u'&' || prefix == u'_') return Prefixed(u' ', year);
+    return Prefixed(u'0', year);
 }
 
 int Weekday(const LocalTime& t) {  // 0 Sunday
@@ -315,7 +322,7 @@ FittedText ApplyFittingControls(std::u16string_view text, double w, double sp) {
         r += w / 2;
     }
     if (dots > 0) {
-        s.resize(s.size() >= static_cast<std::size_t>(dots) ? s.size() - static_cast<std::size_t>(dots) : 0);
+        s.erase(s.size() >= static_cast<std::size_t>(dots) ? s.size() - static_cast<std::size_t>(dots) : 0);
         const int n = TextUnitsButLast(s);
         if (n > 0) sp = 2 * (dots * w + r) / n;
     }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 #include "figure/extents.h"
 #include "figure/jwk_data.h"
@@ -71,7 +72,7 @@ TEST(JwkExtents, ArcsTakeTheirEndsAndTheAxisEndsTheyPass) {
     ExpectBox(Extents(jwk), 0, 0, 10, 10);
 
     jwk.EntArc = {Arc(100, 0, 10, 1, 45, 135)};  // passes the top axis end only
-    ExpectBox(Extents(jwk), 0, 0, 100 + 10 * std::cos(M_PI / 4), 10);
+    ExpectBox(Extents(jwk), 0, 0, 100 + 10 * std::cos(std::numbers::pi / 4), 10);
 
     jwk.EntArc = {Arc(100, 100, 10, 1, -30, 30)};  // a negative start passes t = 0
     ExpectBox(Extents(jwk), 0, 0, 110, 105);

@@ -12,10 +12,13 @@ std::string Hex(std::uint32_t color) {
     return buf;
 }
 
-std::string Ints(std::initializer_list<int> values) {
-    std::string s;
-    for (int v : values) s += " " + std::to_string(v);
-    return s;
+// The name followed by the numbers, each after a blank.
+std::string Words(std::string name, std::initializer_list<int> values) {
+    for (int v : values) {
+        name.push_back(' ');
+        name.append(std::to_string(v));
+    }
+    return name;
 }
 
 }  // namespace
@@ -118,20 +121,20 @@ std::vector<std::string> RecordingDevice::Strokes() const {
     std::vector<std::string> out;
     for (const DeviceCall& c : calls) {
         switch (c.kind) {
-            case DeviceCall::Kind::MoveTo: out.push_back("move" + Ints({c.x1, c.y1})); break;
-            case DeviceCall::Kind::LineTo: out.push_back("line" + Ints({c.x2, c.y2})); break;
-            case DeviceCall::Kind::Rectangle: out.push_back("rect" + Ints({c.x1, c.y1, c.x2, c.y2})); break;
+            case DeviceCall::Kind::MoveTo: out.push_back(Words("move", {c.x1, c.y1})); break;
+            case DeviceCall::Kind::LineTo: out.push_back(Words("line", {c.x2, c.y2})); break;
+            case DeviceCall::Kind::Rectangle: out.push_back(Words("rect", {c.x1, c.y1, c.x2, c.y2})); break;
             case DeviceCall::Kind::FillRect:
-                out.push_back("fillrect" + Ints({c.x1, c.y1, c.x2, c.y2}) + " " + Hex(c.color));
+                out.push_back(Words("fillrect", {c.x1, c.y1, c.x2, c.y2}).append(" ").append(Hex(c.color)));
                 break;
             case DeviceCall::Kind::TextChar: {
                 std::string utf8;
                 for (char16_t ch : c.text) utf8 += ch < 0x80 ? static_cast<char>(ch) : '?';
-                out.push_back("text" + Ints({c.x1, c.y1}) + " " + utf8);
+                out.push_back(Words("text", {c.x1, c.y1}).append(" ").append(utf8));
                 break;
             }
             case DeviceCall::Kind::FillPolygon:
-                out.push_back("poly " + std::to_string(c.points.size()) + " " + Hex(c.color));
+                out.push_back(Words("poly", {static_cast<int>(c.points.size())}).append(" ").append(Hex(c.color)));
                 break;
             default: break;
         }

@@ -1,0 +1,48 @@
+#pragma once
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+#include "figure/jcf_data.h"
+#include "figure/jwk_data.h"
+#include "figure/jww_figure.h"
+#include "platform/bitmap.h"
+#include "platform/clock.h"
+
+namespace torvane {
+
+// Fits the shared current extents (MinWx .. MaxWy) into a W x H device: the figure fills 90 %
+// of the limiting side and is centred. Sets Phsx, Phsy, LogicScale and the view window.
+void FitViewToExtents(int width, int height);
+
+// Draws a figure already read into a W x H picture as the clip thumbnails are drawn: drawing
+// attributes reset for the background (0 white, 1 black), layer scales loaded, extents
+// computed, view fitted, background cleared, a blue frame along the edges, then the figure.
+// The caller sets TxtFileDate first (FigureFileDate).
+Bitmap DrawFigurePicture(TJwwFigureData& figure, int width, int height, int back_color_no);
+Bitmap DrawFigurePicture(TJwkData& figure, int width, int height, int back_color_no);
+
+// The modification time of a figure file as the date text codes print it: local time,
+// truncated to the two-second resolution of DOS file dates. Nothing when it cannot be read.
+std::optional<LocalTime> FigureFileDate(const std::filesystem::path& path);
+
+// A clip's thumbnail: reads the figure stream `figure_file` into `jcf` (which keeps it), draws
+// it into a W x H picture and saves it as the Windows bitmap `bitmap_file`, replacing an older
+// one. Nothing is drawn or written when the file is missing or not a readable figure stream.
+// The picture, or nothing.
+std::optional<Bitmap> MakeThumbnail(TJcfData& jcf, const std::filesystem::path& figure_file,
+                                    const std::filesystem::path& bitmap_file, int width, int height,
+                                    int back_color_no);
+
+enum class FigureKind { Jcf, Jws, Jwk };
+// The kind of a figure file from its first bytes: "JwsData", "jw_cad(c)sym", else a stream.
+FigureKind FigureKindOfBytes(std::string_view head);
+// "jcf", "jws" or "jwk"; nothing for any other name.
+std::optional<FigureKind> FigureKindOfName(std::string_view name);
+
+// Reads a figure file of the given kind (found from its first bytes when not given) and draws
+// it as a thumbnail is drawn; nothing when the file cannot be read as that kind.
+std::optional<Bitmap> DrawFigureFile(const std::filesystem::path& path, int width, int height, int back_color_no,
+                                     std::optional<FigureKind> kind = std::nullopt);
+
+}  // namespace torvane

@@ -1,0 +1,102 @@
+// check, dump and write on real and hand-built figures.
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <limits>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/run_cli.h"
+#include "figure/stream_builder.h"
+#include "support/test_files.h"
+
+namespace torvane {
+namespace {
+
+struct Result {
+    int exit_code;
+    std::string out;
+    std::string err;
+};
+
+Result RunCommand(std::vector<std::string> args) {
+    args.insert(args.begin(), "torvane-cli");
+    std::vector<const char*> argv;
+    for (const auto& arg : args) argv.push_back(arg.c_str());
+    std::ostringstream out;
+    std::ostringstream err;
+    const int code = cli::RunCli(static_cast<int>(argv.size()), argv.data(), out, err);
+    return {code, out.str(), err.str()};
+}
+
+class FigureCommands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto dir = test::DataDir();
+        if (!dir) GTEST_SKIP() << "no real data";
+        data_ = *dir;
+    }
+    std::filesystem::path data_;
+    test::TempDir temp_;
+};
+
+TEST_F(FigureCommands, CheckTellsTheKindAndTheResult) {
+    EXPECT_EQ(RunCommand({"check", (data_ / "streams" / "test1.1").string()}).exit_code, 0);
+    const Result jws = RunCommand({"check", (data_ / "jws" / "test1.jws").string()});
+    EXPECT_EQ(jws.exit_code, 0);
+    EXPECT_EQ(nlohmann::json::parse(jws.out)["kind"], "jws");
+    test::WriteBytes(temp_ / "note.txt", "not a figure");
+    EXPECT_EQ(RunCommand({"check", (temp_ / "note.txt").string()}).exit_code, 1);
+    EXPECT_EQ(RunCommand({"check", (data_ / "jws" / "test1.jws").string(), "--kind", "jcf"}).exit_code, 1);
+}
+
+TEST_F(FigureCommands, DumpPrintsEveryRecordUnderItsCodeName) {
+    const Result result = RunCommand({"dump", (data_ / "streams" / "2blocks.1").string()});
+    ASSERT_EQ(result.exit_code, 0) << result.err;
+    const auto json = nlohmann::json::parse(result.out);
+    EXPECT_EQ(json["kind"], "jcf");
+    EXPECT_EQ(json["check"], true);
+    EXPECT_EQ(json["read"], true);
+    const auto& doc = json["document"];
+    EXPECT_EQ(doc["Enthd"]["jwVer"], 700);
+    EXPECT_EQ(doc["EntBlock"].size(), doc["EntBlockN"].get<std::size_t>());
+    EXPECT_EQ(doc["EntNo"].size(), doc["Enthd"]["n1"].get<std::size_t>());
+    ASSERT_EQ(doc["EntBlockDef"].size(), 2u);
+    EXPECT_EQ(doc["EntBlockDef"][0]["strName"], "2lines@@SfigorgFlag@@4");
+    EXPECT_TRUE(doc["EntBlockDef"][0]["mLine"][0]["att"].contains("nPenStyle"));
+    EXPECT_TRUE(doc["EntMoji"][0].contains("strFontName"));
+    EXPECT_EQ(doc["EntLgrp"].size(), 16u);
+
+    const auto jws = nlohmann::json::parse(RunCommand({"dump", (data_ / "jws" / "test2.jws").string()}).out);
+    EXPECT_EQ(jws["document"]["Enthd"]["jwID"], "JwsData");
+    EXPECT_TRUE(jws["document"]["Enthd"].contains("dmy16"));
+}
+
+TEST_F(FigureCommands, DumpWritesNonNumbersAsStrings) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    test::StreamBuilder s;
+    s.Header().Count(1).NewClass("CDataSen").Line(-std::numeric_limits<double>::infinity(), nan, 0.1, 1e300).Count(0);
+    test::WriteBytes(temp_ / "odd.1", s.bytes());
+    const auto json = nlohmann::json::parse(RunCommand({"dump", (temp_ / "odd.1").string()}).out);
+    const auto& line = json["document"]["EntLine"][0];
+    EXPECT_EQ(line["start_x"], "-Infinity");
+    EXPECT_EQ(line["start_y"], "NaN");
+    EXPECT_EQ(line["end_x"].dump(), "0.1");
+    EXPECT_EQ(line["end_y"].get<double>(), 1e300);
+}
+
+TEST_F(FigureCommands, WriteGivesBackTheStreamOrANewVersion) {
+    const auto in = data_ / "streams" / "Test2.1";
+    const auto out = temp_ / "out.1";
+    ASSERT_EQ(RunCommand({"write", in.string(), out.string()}).exit_code, 0);
+    EXPECT_EQ(test::ReadBytes(out), test::ReadBytes(in));
+    ASSERT_EQ(RunCommand({"write", in.string(), out.string(), "--ver", "351", "--utf16"}).exit_code, 0);
+    const auto json = nlohmann::json::parse(RunCommand({"dump", out.string()}).out);
+    EXPECT_EQ(json["document"]["Enthd"]["jwVer"], 351);
+    EXPECT_EQ(json["document"]["MojiEncode"], true);
+    EXPECT_EQ(RunCommand({"write", (temp_ / "missing.1").string(), out.string()}).exit_code, 1);
+}
+
+}  // namespace
+}  // namespace torvane

@@ -1,0 +1,82 @@
+// Readers on damaged input: truncated real files and counts that promise more than follows.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "figure/figure_file.h"
+#include "figure/jcf_data.h"
+#include "figure/jws_data.h"
+#include "figure/stream_builder.h"
+#include "support/test_files.h"
+
+namespace torvane {
+namespace {
+
+using test::StreamBuilder;
+
+TEST(BadInput, EveryTruncationOfARealStreamFails) {
+    const auto dir = test::DataDir();
+    if (!dir) GTEST_SKIP() << "no real data";
+    for (const char* name : {"2blocks.1", "test1.1"}) {
+        SCOPED_TRACE(name);
+        const std::string bytes = test::ReadBytes(*dir / "streams" / name);
+        TJcfData doc;
+        ASSERT_TRUE(doc.ReadBytes(AsBytes(bytes), u"x"));
+        for (std::size_t length = 0; length < bytes.size(); ++length) {
+            ASSERT_FALSE(doc.ReadBytes(AsBytes(std::string_view(bytes).substr(0, length)), u"x")) << length;
+            EXPECT_LE(static_cast<std::size_t>(doc.Enthd.n1), doc.EntNo.size());
+        }
+    }
+}
+
+TEST(BadInput, EveryTruncationOfARealJwsFileFails) {
+    const auto dir = test::DataDir();
+    if (!dir) GTEST_SKIP() << "no real data";
+    const std::string bytes = test::ReadBytes(*dir / "jws" / "2-circles-blocks.jws");
+    TJwsData doc;
+    ASSERT_TRUE(doc.ReadBytes(AsBytes(bytes), u"x"));
+    for (std::size_t length = 0; length < bytes.size(); ++length)
+        ASSERT_FALSE(doc.ReadBytes(AsBytes(std::string_view(bytes).substr(0, length)), u"x")) << length;
+}
+
+TEST(BadInput, HugeCountsAllocateOnlyWhatTheBytesCanHold) {
+    StreamBuilder s;
+    s.Header().Count(0xFFFFFFFF).NewClass("CDataSen").Line(0, 0, 1, 0);
+    TJcfData doc;
+    EXPECT_FALSE(doc.ReadBytes(AsBytes(s.bytes()), u"x"));
+    EXPECT_LT(doc.EntNo.capacity(), 64u);
+
+    StreamBuilder defs;
+    defs.Header().Count(0).Count(0xFFFFFFFF).NewClass("CDataList").Attr().U32(1).U32(0).U32(0).Ansi("A").Count(0xFFFFFFFE);
+    EXPECT_FALSE(doc.ReadBytes(AsBytes(defs.bytes()), u"x"));
+    ASSERT_EQ(doc.EntBlockDefN, 1);
+    EXPECT_LT(doc.EntBlockDef[0].mNo.capacity(), 64u);
+    EXPECT_EQ(doc.EntBlockDef[0].N, 0);
+}
+
+TEST(BadInput, OverlongClassNamesAndStringsAreFormatErrors) {
+    StreamBuilder name;
+    name.Header().Count(1).U16(0xFFFF).U16(600).U16(2048).Raw(std::string(2048, 'C'));
+    TJcfData doc;
+    EXPECT_FALSE(doc.ReadBytes(AsBytes(name.bytes()), u"x"));
+
+    StreamBuilder text;
+    text.Header().Count(1).NewClass("CDataMoji").Attr().Doubles({0, 0, 1, 0}).U32(1).Doubles({3, 3, 0, 0});
+    text.U8(0xFF).U16(5000).Raw("short");
+    EXPECT_FALSE(doc.ReadBytes(AsBytes(text.bytes()), u"x"));
+    EXPECT_EQ(doc.EntMojiN, 0);
+    EXPECT_EQ(doc.Enthd.n1, 0);
+}
+
+TEST(BadInput, NonPositiveScalesAreNotRead) {
+    StreamBuilder s;
+    s.Header(-1).Count(1).NewClass("CDataSen").Line(0, 0, 1, 0).Count(0);
+    TJcfData doc;
+    EXPECT_FALSE(doc.ReadBytes(AsBytes(s.bytes()), u"x"));
+    EXPECT_EQ(doc.Enthd.jwVer, 0);
+    EXPECT_EQ(doc.EntLineN, 0);
+    EXPECT_EQ(doc.EntLgrp.size(), 16u);
+}
+
+}  // namespace
+}  // namespace torvane

@@ -1,0 +1,75 @@
+// Reading and writing figure streams: the real streams and a synthetic stream of a million
+// entities. Bytes/s and items/s (entities) are reported per benchmark.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <string>
+
+#include "bench/synthetic_stream.h"
+#include "figure/jcf_data.h"
+#include "support/test_files.h"
+
+namespace torvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::size_t kSyntheticEntities = 1'000'000;
+
+// The synthetic stream, written once to a file that lives as long as the process.
+const fs::path& SyntheticFile() {
+    static test::TempDir dir;
+    static const fs::path path = [] {
+        const fs::path file = dir / "synthetic.1";
+        test::WriteBytes(file, bench::SyntheticStream(kSyntheticEntities));
+        return file;
+    }();
+    return path;
+}
+
+std::int64_t Entities(const TJcfData& doc) {
+    std::int64_t n = doc.Enthd.n1;
+    for (std::int32_t i = 0; i < doc.EntBlockDefN; ++i) n += doc.EntBlockDef[i].N;
+    return n;
+}
+
+void FileIn(benchmark::State& state, const fs::path& file) {
+    TJcfData doc;
+    if (!doc.FileIn(file)) state.SkipWithError("stream not readable");
+    const std::int64_t bytes = static_cast<std::int64_t>(fs::file_size(file));
+    const std::int64_t entities = Entities(doc);
+    for (auto _ : state) benchmark::DoNotOptimize(doc.FileIn(file));
+    state.SetBytesProcessed(state.iterations() * bytes);
+    state.SetItemsProcessed(state.iterations() * entities);
+}
+
+void FileOut(benchmark::State& state, const fs::path& file) {
+    TJcfData doc;
+    if (!doc.FileIn(file)) state.SkipWithError("stream not readable");
+    doc.SetFileOutOption(doc.MojiEncode ? 32 : 0);
+    test::TempDir dir;
+    const fs::path out = dir / "out.1";
+    for (auto _ : state) benchmark::DoNotOptimize(doc.FileOut(out, doc.Enthd.jwVer));
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(fs::file_size(out)));
+    state.SetItemsProcessed(state.iterations() * Entities(doc));
+}
+
+void RegisterAll() {
+    benchmark::RegisterBenchmark("FileIn/synthetic_1M", [](benchmark::State& s) { FileIn(s, SyntheticFile()); })
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("FileOut/synthetic_1M", [](benchmark::State& s) { FileOut(s, SyntheticFile()); })
+        ->Unit(benchmark::kMillisecond);
+    const auto data = test::DataDir();
+    if (!data) return;
+    for (const auto& entry : fs::directory_iterator(*data / "streams")) {
+        const fs::path file = entry.path();
+        const std::string name = file.stem().string();
+        benchmark::RegisterBenchmark(("FileIn/" + name).c_str(), [file](benchmark::State& s) { FileIn(s, file); });
+        benchmark::RegisterBenchmark(("FileOut/" + name).c_str(), [file](benchmark::State& s) { FileOut(s, file); });
+    }
+}
+
+const bool registered = (RegisterAll(), true);
+
+}  // namespace
+}  // namespace torvane

@@ -1,0 +1,160 @@
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "figure/jcf_data.h"
+#include "figure/text_code_context.h"
+#include "render/thumbnail.h"
+#include "support/test_files.h"
+
+namespace torvane {
+namespace {
+
+TEntJwwAttr Attr(std::uint16_t color) {
+    TEntJwwAttr a;
+    a.nPenColor = color;
+    a.nPenStyle = 1;
+    return a;
+}
+
+// 100,000 entities over a 10 m x 10 m sheet: lines, arcs, texts, solids and block insertions.
+std::unique_ptr<TJcfData> SyntheticFigure() {
+    auto doc = std::make_unique<TJcfData>();
+    doc->DataDefaultSet();
+    unsigned seed = 12345;
+    auto next = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<double>((seed >> 8) % 10000) ;
+    };
+    TEntJwwBlockDef def;
+    TEntJwwLine inner;
+    inner.att = Attr(3);
+    inner.end_x = 100;
+    def.mLine = {inner, inner};
+    def.mLine[1].end_x = 0;
+    def.mLine[1].end_y = 100;
+    def.mLineN = 2;
+    TEntJwwEnko ring;
+    ring.att = Attr(4);
+    ring.dHankei = 50;
+    ring.dHenpeiRitsu = 1;
+    ring.bZenEnFlg = 1;
+    def.mEnko = {ring};
+    def.mEnkoN = 1;
+    doc->EntBlockDef.push_back(def);
+    doc->EntBlockDefN = 1;
+    for (int i = 0; i < 100000; ++i) {
+        const double x = next();
+        const double y = next();
+        switch (i % 10) {
+            case 0: case 1: case 2: case 3: {
+                TEntJwwLine l;
+                l.att = Attr(1 + i % 8);
+                l.start_x = x;
+                l.start_y = y;
+                l.end_x = x + next() / 20;
+                l.end_y = y + next() / 20;
+                doc->EntLine.push_back(l);
+                break;
+            }
+            case 4: case 5: {
+                TEntJwwEnko e;
+                e.att = Attr(2);
+                e.start_x = x;
+                e.start_y = y;
+                e.dHankei = 1 + next() / 100;
+                e.dHenpeiRitsu = 1;
+                e.radEnkoKaku = 3;
+                e.bZenEnFlg = i % 4 == 0 ? 1 : 0;
+                doc->EntEnko.push_back(e);
+                break;
+            }
+            case 6: case 7: {
+                TEntJwwMoji m;
+                m.att = Attr(2);
+                m.start_x = x;
+                m.start_y = y;
+                m.end_x = x + 40;
+                m.end_y = y;
+                m.dSizeX = m.dSizeY = 5;
+                m.strFontName = u"ＭＳ ゴシック";
+                m.str = i % 3 == 0 ? u"寝室 6帖" : u"W=1800";
+                doc->EntMoji.push_back(m);
+                break;
+            }
+            case 8: {
+                TEntJwwSolid s;
+                s.att = Attr(5);
+                s.start_x = x;
+                s.start_y = y;
+                s.end_x = x + 30;
+                s.end_y = y;
+                s.DPoint2_x = x + 30;
+                s.DPoint2_y = y + 30;
+                s.DPoint3_x = x;
+                s.DPoint3_y = y + 30;
+                doc->EntSolid.push_back(s);
+                break;
+            }
+            default: {
+                TEntJwwBlockTree node;
+                node.defno = 0;
+                node.x = x;
+                node.y = y;
+                const double a = next() / 1000;
+                node.r1 = std::cos(a);
+                node.r2 = -std::sin(a);
+                node.r3 = std::sin(a);
+                node.r4 = std::cos(a);
+                doc->EntBlockTree.push_back(node);
+                break;
+            }
+        }
+    }
+    doc->EntLineN = static_cast<std::int32_t>(doc->EntLine.size());
+    doc->EntEnkoN = static_cast<std::int32_t>(doc->EntEnko.size());
+    doc->EntMojiN = static_cast<std::int32_t>(doc->EntMoji.size());
+    doc->EntSolidN = static_cast<std::int32_t>(doc->EntSolid.size());
+    doc->EntBlockTreeN = static_cast<std::int32_t>(doc->EntBlockTree.size());
+    return doc;
+}
+
+void SyntheticFigure(benchmark::State& state) {
+    const auto doc = SyntheticFigure();
+    const int width = static_cast<int>(state.range(0));
+    const int height = static_cast<int>(state.range(1));
+    for (auto _ : state) {
+        Bitmap picture = DrawFigurePicture(*doc, width, height, 0);
+        benchmark::DoNotOptimize(picture.pixels.data());
+    }
+}
+BENCHMARK(SyntheticFigure)->Args({58, 58})->Args({1200, 800})->Unit(benchmark::kMillisecond);
+
+// Every real stream and JWS file, read and drawn.
+void RealFiles(benchmark::State& state) {
+    const auto data = test::DataDir();
+    if (!data) {
+        state.SkipWithError("no test data");
+        return;
+    }
+    std::vector<std::filesystem::path> files;
+    for (const char* folder : {"streams", "jws"}) {
+        for (const auto& entry : std::filesystem::directory_iterator(*data / folder)) files.push_back(entry.path());
+    }
+    const int width = static_cast<int>(state.range(0));
+    const int height = static_cast<int>(state.range(1));
+    for (auto _ : state) {
+        for (const auto& file : files) {
+            auto picture = DrawFigureFile(file, width, height, 0);
+            benchmark::DoNotOptimize(picture);
+        }
+    }
+    state.counters["files"] = static_cast<double>(files.size());
+}
+BENCHMARK(RealFiles)->Args({58, 58})->Args({1200, 800})->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace torvane
