@@ -12,7 +12,7 @@ std::string Dump(FigureKind kind, const std::filesystem::path& file, bool extent
     Document doc;
     const bool check = doc.FileCheck(file);
     read = doc.FileIn(file);
-    (void)extents;
+    if (extents) doc.GetMinMaxZahyo();
     return DumpText(FigureKindName(kind), check, read, DocumentJson(doc));
 }
 

@@ -1,5 +1,6 @@
 #include "figure/jcf_data.h"
 
+#include "figure/extents.h"
 #include "figure/figure_file.h"
 #include "figure/object_archive_reader.h"
 #include "figure/object_archive_writer.h"
@@ -73,6 +74,13 @@ bool TJcfData::ReadBytes(std::span<const std::uint8_t> bytes, const std::u16stri
         }
     }
     MakeBlockTree();
+    if (Enthd.n1 + Enthd.n2 > 0) {
+        GetMinMaxZahyo();
+        Enthd.Mx1 = MinWx;
+        Enthd.My1 = MinWy;
+        Enthd.Mx2 = MaxWx;
+        Enthd.My2 = MaxWy;
+    }
     return complete;
 }
 
