@@ -4,6 +4,7 @@
 #include <string>
 
 #include "figure/jcf_data.h"
+#include "figure/jwk_data.h"
 #include "figure/jws_data.h"
 
 namespace torvane::cli {
@@ -18,6 +19,7 @@ std::string Utf8(const std::u16string& text);
 
 Json DocumentJson(const TJcfData& doc);
 Json DocumentJson(const TJwsData& doc);
+Json DocumentJson(const TJwkData& doc);
 
 // The whole output of dump: {"kind", "check", "read", "document"}, as text.
 std::string DumpText(const char* kind, bool check, bool read, Json document);

@@ -2,6 +2,7 @@
 
 #include "cli/figure_json.h"
 #include "figure/jcf_data.h"
+#include "figure/jwk_data.h"
 #include "figure/jws_data.h"
 
 namespace torvane::cli {
@@ -22,16 +23,18 @@ std::optional<bool> CheckFigure(FigureKind kind, const std::filesystem::path& fi
     switch (kind) {
         case FigureKind::Jcf: return TJcfData().FileCheck(file);
         case FigureKind::Jws: return TJwsData().FileCheck(file);
-        default: return std::nullopt;
+        case FigureKind::Jwk: return TJwkData().FileCheck(file);
     }
+    return std::nullopt;
 }
 
 std::optional<std::string> DumpFigure(FigureKind kind, const std::filesystem::path& file, bool extents, bool& read) {
     switch (kind) {
         case FigureKind::Jcf: return Dump<TJcfData>(kind, file, extents, read);
         case FigureKind::Jws: return Dump<TJwsData>(kind, file, extents, read);
-        default: return std::nullopt;
+        case FigureKind::Jwk: return Dump<TJwkData>(kind, file, extents, read);
     }
+    return std::nullopt;
 }
 
 }  // namespace torvane::cli

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/run_cli.h"
+#include "figure/jwk_file_builder.h"
 #include "figure/stream_builder.h"
 #include "support/test_files.h"
 
@@ -71,6 +72,22 @@ TEST_F(FigureCommands, DumpPrintsEveryRecordUnderItsCodeName) {
     const auto jws = nlohmann::json::parse(RunCommand({"dump", (data_ / "jws" / "test2.jws").string()}).out);
     EXPECT_EQ(jws["document"]["Enthd"]["jwID"], "JwsData");
     EXPECT_TRUE(jws["document"]["Enthd"].contains("dmy16"));
+}
+
+TEST_F(FigureCommands, DumpShowsJwkFilesAndExtentsOnRequest) {
+    test::JwkFileBuilder file;
+    file.Line(0, 0, 10, 5).Line(-3, 1, 2, 8);
+    test::WriteBytes(temp_ / "figure.jwk", file.Bytes());
+    const Result jwk = RunCommand({"dump", (temp_ / "figure.jwk").string(), "--extents"});
+    ASSERT_EQ(jwk.exit_code, 0) << jwk.err;
+    const auto json = nlohmann::json::parse(jwk.out);
+    EXPECT_EQ(json["kind"], "jwk");
+    EXPECT_EQ(json["document"]["EntLine"].size(), 2u);
+    EXPECT_LT(json["document"]["myMinWx"].get<double>(), json["document"]["myMaxWx"].get<double>());
+    EXPECT_EQ(RunCommand({"check", (temp_ / "figure.jwk").string()}).exit_code, 0);
+
+    const auto stream = nlohmann::json::parse(RunCommand({"dump", (data_ / "streams" / "test1.1").string(), "--extents"}).out);
+    EXPECT_LT(stream["document"]["myMinWx"].get<double>(), stream["document"]["myMaxWx"].get<double>());
 }
 
 TEST_F(FigureCommands, DumpWritesNonNumbersAsStrings) {
