@@ -13,7 +13,7 @@ std::int64_t Ticks(const struct statx_timestamp& t) {
     return (static_cast<std::int64_t>(t.tv_sec) + kEpochDelta) * 10000000 + t.tv_nsec / 100;
 }
 
-struct timespec Spec(std::int64_t ticks) {
+struct timespec TimespecOf(std::int64_t ticks) {
     std::int64_t seconds = ticks / 10000000 - kEpochDelta;
     std::int64_t rest = ticks % 10000000;
     if (rest < 0) {
@@ -36,8 +36,8 @@ std::optional<FileTimes> GetFileTimes(const std::filesystem::path& path) {
 }
 
 bool SetFileTimes(const std::filesystem::path& path, const FileTimes& times) {
-    const struct timespec spec[2] = {Spec(times.access), Spec(times.write)};
-    return utimensat(AT_FDCWD, path.c_str(), spec, 0) == 0;
+    const struct timespec stamps[2] = {TimespecOf(times.access), TimespecOf(times.write)};
+    return utimensat(AT_FDCWD, path.c_str(), stamps, 0) == 0;
 }
 
 }  // namespace torvane
