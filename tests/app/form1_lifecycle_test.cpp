@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/form1_globals.h"
+#include "figure/jwk_text_types.h"
 #include "figure/jwwtype.h"
 #include "figure/text_code_context.h"
 #include "render/gra_attribute.h"
