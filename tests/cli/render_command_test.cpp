@@ -11,7 +11,7 @@
 namespace torvane::test {
 namespace {
 
-int Run(std::vector<std::string> args, std::string* err_text = nullptr) {
+int RunCommand(std::vector<std::string> args, std::string* err_text = nullptr) {
     args.insert(args.begin(), "torvane-cli");
     std::vector<const char*> argv;
     for (const std::string& a : args) argv.push_back(a.c_str());
@@ -29,7 +29,7 @@ std::filesystem::path FirstFile(const char* folder) {
 TEST(RenderCommand, DrawsAStreamAsBmpAtTheDefaultSize) {
     if (!DataDir()) GTEST_SKIP() << "no test data";
     TempDir dir;
-    ASSERT_EQ(Run({"render", FirstFile("streams").string(), (dir / "a.bmp").string()}), 0);
+    ASSERT_EQ(RunCommand({"render", FirstFile("streams").string(), (dir / "a.bmp").string()}), 0);
     const auto bmp = LoadBmp(dir / "a.bmp");
     ASSERT_TRUE(bmp);
     EXPECT_EQ(bmp->width, 58);
@@ -42,7 +42,7 @@ TEST(RenderCommand, DrawsAJwsFileAsPngWithSizeAndBlackBackground) {
     GTEST_SKIP() << "PNG output is portable only";
 #endif
     TempDir dir;
-    ASSERT_EQ(Run({"render", FirstFile("jws").string(), (dir / "a.png").string(), "--size", "120x80", "--bg", "1"}),
+    ASSERT_EQ(RunCommand({"render", FirstFile("jws").string(), (dir / "a.png").string(), "--size", "120x80", "--bg", "1"}),
               0);
     const std::string png = ReadBytes(dir / "a.png");
     ASSERT_GT(png.size(), 8u);
@@ -53,13 +53,13 @@ TEST(RenderCommand, RefusesBadArgumentsAndUnreadableFiles) {
     TempDir dir;
     WriteBytes(dir / "bad.1", "nothing");
     std::string err;
-    EXPECT_EQ(Run({"render", (dir / "bad.1").string(), (dir / "a.bmp").string()}, &err), 1);
+    EXPECT_EQ(RunCommand({"render", (dir / "bad.1").string(), (dir / "a.bmp").string()}, &err), 1);
     EXPECT_NE(err.find("cannot read"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(dir / "a.bmp"));
-    EXPECT_EQ(Run({"render", (dir / "bad.1").string(), (dir / "a.bmp").string(), "--size", "0x10"}), 2);
-    EXPECT_EQ(Run({"render", (dir / "bad.1").string(), (dir / "a.gif").string()}), 2);
-    EXPECT_EQ(Run({"render", (dir / "bad.1").string(), (dir / "a.bmp").string(), "--kind", "dxf"}), 2);
-    EXPECT_NE(Run({"render", (dir / "bad.1").string(), (dir / "a.bmp").string(), "--bg", "2"}), 0);
+    EXPECT_EQ(RunCommand({"render", (dir / "bad.1").string(), (dir / "a.bmp").string(), "--size", "0x10"}), 2);
+    EXPECT_EQ(RunCommand({"render", (dir / "bad.1").string(), (dir / "a.gif").string()}), 2);
+    EXPECT_EQ(RunCommand({"render", (dir / "bad.1").string(), (dir / "a.bmp").string(), "--kind", "dxf"}), 2);
+    EXPECT_NE(RunCommand({"render", (dir / "bad.1").string(), (dir / "a.bmp").string(), "--bg", "2"}), 0);
 }
 
 }  // namespace
