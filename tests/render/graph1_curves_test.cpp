@@ -47,7 +47,7 @@ TEST_F(Graph1Test, TinyPolylineBecomesDotAtLastInsideEnd) {
 }
 
 TEST_F(Graph1Test, TinyPolylineEndingOutsideDrawsNothing) {
-    Load({{0.2, 10}, {-0.2, 10}});  // visible part 0.4 pixels; its clipped end lies on the edge
+    Load({{0.2, 10}, {-0.2, 10}});  // 0.4 pixels visible; its clipped end lies on the edge
     EXPECT_EQ(g.GLPolyline(), kGLDot);
     EXPECT_TRUE(device.Strokes().empty());
 }
