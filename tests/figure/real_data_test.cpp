@@ -11,6 +11,7 @@
 #include "figure/jcf_data.h"
 #include "figure/jws_data.h"
 #include "support/test_files.h"
+#include "util/encodings.h"
 
 namespace torvane {
 namespace {
@@ -18,29 +19,6 @@ namespace {
 namespace fs = std::filesystem;
 using nlohmann::json;
 
-std::string Utf8(const std::u16string& text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t c = text[i];
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size()) c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
 
 std::vector<std::string> DrawingNames() {
     std::vector<std::string> names;
@@ -120,8 +98,8 @@ void ExpectEntities(const Entities& e, const std::vector<TEntJwwNo>& order, cons
             EXPECT_EQ(r.dSizeY, x["size_y"].get<double>());
             EXPECT_EQ(r.dKankaku, x["spacing"].get<double>());
             EXPECT_EQ(r.degKakudo, x["angle"].get<double>());
-            EXPECT_EQ(Utf8(r.strFontName), x["font_name"].get<std::string>());
-            EXPECT_EQ(Utf8(r.str), x["content"].get<std::string>());
+            EXPECT_EQ(StrToUtf8(r.strFontName), x["font_name"].get<std::string>());
+            EXPECT_EQ(StrToUtf8(r.str), x["content"].get<std::string>());
         } else if (type == "BLOCK") {
             ASSERT_EQ(no.EntType, kEntBlock);
             const auto& r = e.blocks[no.EntNo];
@@ -163,7 +141,7 @@ void ExpectDocument(const TJwwFigureData& doc, const json& reference) {
         const json& x = defs[i];
         ExpectAttr(def.att, x["base"], "definition " + std::to_string(i));
         EXPECT_EQ(def.nNumber, x["number"].get<std::uint32_t>());
-        EXPECT_EQ(Utf8(def.strName), x["name"].get<std::string>());
+        EXPECT_EQ(StrToUtf8(def.strName), x["name"].get<std::string>());
         EXPECT_EQ(def.bRefferd != 0, x["is_referenced"].get<bool>());
         EXPECT_EQ(def.N, static_cast<std::int32_t>(def.mNo.size()));
         ExpectEntities(TopLevel{def.mLine, def.mEnko, def.mTen, def.mMoji, def.mBlock}, def.mNo, x["entities"], false);
