@@ -96,14 +96,9 @@ void TForm1::SystemInit() {
     gGraAtt.SetDispKijun(1);
     gGraAtt.SetGrayColor(0xFF808080);
     gGraAtt.SetAll1Color(false);
-    TxtFileName.clear();
-    TxtMemo.clear();
-    TxtMemo1.clear();
-    TxtMemo2.clear();
-    TxtTitle.clear();
+    ResetTextCodeContext(u"");
     TxtFileDate = clock_.Now();
     GLayScale = 1.0;
-    TxtScaleDiv = 1.0;
     const std::u16string folder = (TempPath / "").u16string();
     JCF->BindImageFolder = folder;
     JWS->BindImageFolder = folder;

@@ -1,26 +1,41 @@
 #pragma once
-#include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <limits>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
+#include "util/files.h"
+
 namespace torvane {
 
-// Up to `limit` bytes from the start of a file (the whole file by default); nothing when it
-// cannot be opened or read.
-std::optional<std::string> ReadFileBytes(const std::filesystem::path& path,
-                                         std::size_t limit = std::numeric_limits<std::size_t>::max());
-
-// Writes the bytes to a temporary file beside `path`, then puts it in place of `path`.
-// On any failure nothing is left behind and the result is false.
-bool WriteFileReplacing(const std::filesystem::path& path, std::string_view bytes);
-
+// The bytes of a string as the readers take them.
 inline std::span<const std::uint8_t> AsBytes(std::string_view bytes) {
     return {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()};
+}
+
+// The file's name as the document keeps it; empty when the name is no valid text in the
+// system's encoding (the figure is still readable).
+std::u16string DocumentFileName(const std::filesystem::path& path);
+
+// Reads a whole figure file with the document's ReadBytes; a file that cannot be read leaves
+// the document empty and gives false.
+template <class Document>
+bool ReadDocumentFile(Document& doc, const std::filesystem::path& path) {
+    const std::optional<std::string> bytes = ReadFileBytes(path);
+    if (!bytes) {
+        doc.DataInit();
+        return false;
+    }
+    return doc.ReadBytes(AsBytes(*bytes), DocumentFileName(path));
+}
+
+// Checks the first `head` bytes of a figure file with the document's CheckBytes.
+template <class Document>
+bool CheckDocumentFile(const std::filesystem::path& path, std::size_t head) {
+    const std::optional<std::string> bytes = ReadFileBytes(path, head);
+    return bytes && Document::CheckBytes(AsBytes(*bytes));
 }
 
 }  // namespace torvane

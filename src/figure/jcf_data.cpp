@@ -38,8 +38,7 @@ bool TJcfData::CheckBytes(std::span<const std::uint8_t> bytes) {
 }
 
 bool TJcfData::FileCheck(const std::filesystem::path& FName) const {
-    const auto bytes = ReadFileBytes(FName, kCheckedBytes);
-    return bytes && CheckBytes(AsBytes(*bytes));
+    return CheckDocumentFile<TJcfData>(FName, kCheckedBytes);
 }
 
 bool TJcfData::ReadBytes(std::span<const std::uint8_t> bytes, const std::u16string& name) {
@@ -63,12 +62,7 @@ bool TJcfData::ReadBytes(std::span<const std::uint8_t> bytes, const std::u16stri
             in.U16();
             Enthd.jwVer = in.U16();
             if (in.Seek(first_object)) {
-                TxtFileName = name;
-                TxtTitle.clear();
-                TxtMemo.clear();
-                TxtMemo1.clear();
-                TxtMemo2.clear();
-                TxtScaleDiv = 1.0;
+                ResetTextCodeContext(name);
                 complete = ObjectArchiveReader(in, *this, Enthd.jwVer).ReadObjectsAndDefinitions(count);
             }
         }
@@ -85,12 +79,7 @@ bool TJcfData::ReadBytes(std::span<const std::uint8_t> bytes, const std::u16stri
 }
 
 bool TJcfData::FileIn(const std::filesystem::path& FName) {
-    const auto bytes = ReadFileBytes(FName);
-    if (!bytes) {
-        DataInit();
-        return false;
-    }
-    return ReadBytes(AsBytes(*bytes), FName.u16string());
+    return ReadDocumentFile(*this, FName);
 }
 
 void TJcfData::SetFileOutOption(std::int32_t n) { FileOutOpt = (n >= 0 && n < 64) ? n : 0; }
@@ -98,7 +87,7 @@ void TJcfData::SetFileOutOption(std::int32_t n) { FileOutOpt = (n >= 0 && n < 64
 std::string TJcfData::WriteBytes(std::int32_t Ver) const { return WriteObjectArchiveStream(*this, Ver); }
 
 bool TJcfData::FileOut(const std::filesystem::path& FName, std::int32_t Ver) {
-    return WriteFileReplacing(FName, WriteBytes(Ver));
+    return WriteFileAtomic(FName, WriteBytes(Ver));
 }
 
 }  // namespace torvane

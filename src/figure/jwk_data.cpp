@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <string_view>
 
+#include "figure/figure_file.h"
 #include "figure/jwk_text_types.h"
 
 namespace torvane {
@@ -46,10 +46,7 @@ void TJwkData::DataFree() {
 }
 
 bool TJwkData::FileCheck(const std::filesystem::path& FName) const {
-    std::ifstream file(FName, std::ios::binary);
-    char head[kIdentifierLength];
-    if (!file.read(head, kIdentifierLength)) return false;
-    return std::string_view(head, kIdentifierLength) == kIdentifier;
+    return CheckDocumentFile<TJwkData>(FName, kIdentifierLength);
 }
 
 bool TJwkData::CheckBytes(std::span<const std::uint8_t> bytes) {

@@ -92,16 +92,7 @@ bool IsNonFiniteNumber(std::u16string_view value) {
 }  // namespace
 
 bool TJwkData::FileIn(const std::filesystem::path& FName) {
-    DataInit();
-    const std::optional<std::string> bytes = ReadFileBytes(FName);
-    if (!bytes) return false;
-    std::u16string name;
-    try {
-        name = FName.u16string();
-    } catch (const std::exception&) {
-        // A name that is no valid text in the system's encoding: the figure is still readable.
-    }
-    return ReadBytes(AsBytes(*bytes), name);
+    return ReadDocumentFile(*this, FName);
 }
 
 bool TJwkData::ReadBytes(std::span<const std::uint8_t> bytes, const std::u16string& name) {
@@ -133,12 +124,10 @@ bool TJwkData::ReadBytes(std::span<const std::uint8_t> bytes, const std::u16stri
     if (!std::isfinite(scale)) return false;
     Enthd.scale = scale <= kMinScale ? 1.0f : scale;
 
-    TxtFileName = name;
-    TxtTitle.clear();
+    ResetTextCodeContext(name);
     TxtMemo1 = StripCtrl(Enthd.comment1);
     TxtMemo2 = StripCtrl(Enthd.comment2);
     TxtMemo = TxtMemo2.empty() ? TxtMemo1 : TxtMemo1 + u'\u3000' + TxtMemo2;
-    TxtScaleDiv = 1.0;
 
     // The arrays grow only as far as the remaining bytes could hold records.
     auto reserve = [&](auto& array, std::int32_t count, std::size_t size) {

@@ -33,8 +33,7 @@ bool TJwsData::CheckBytes(std::span<const std::uint8_t> bytes) {
 }
 
 bool TJwsData::FileCheck(const std::filesystem::path& FName) const {
-    const auto bytes = ReadFileBytes(FName, kCheckedBytes);
-    return bytes && CheckBytes(AsBytes(*bytes));
+    return CheckDocumentFile<TJwsData>(FName, kCheckedBytes);
 }
 
 bool TJwsData::ReadBytes(std::span<const std::uint8_t> bytes, const std::u16string& name) {
@@ -55,12 +54,7 @@ bool TJwsData::ReadBytes(std::span<const std::uint8_t> bytes, const std::u16stri
         for (double* value : {&Enthd.Mx1, &Enthd.My1, &Enthd.Mx2, &Enthd.My2}) *value = in.Double();
         if (in.ok()) {
             Enthd.jwID = std::u16string(kJwsId.begin(), kJwsId.end());
-            TxtFileName = name;
-            TxtTitle.clear();
-            TxtMemo.clear();
-            TxtMemo1.clear();
-            TxtMemo2.clear();
-            TxtScaleDiv = 1.0;
+            ResetTextCodeContext(name);
             std::uint32_t count = 0;
             if (ObjectArchiveReader::ReadCount(in, count))
                 complete = ObjectArchiveReader(in, *this, Enthd.jwVer).ReadObjectsAndDefinitions(count);
@@ -71,12 +65,7 @@ bool TJwsData::ReadBytes(std::span<const std::uint8_t> bytes, const std::u16stri
 }
 
 bool TJwsData::FileIn(const std::filesystem::path& FName) {
-    const auto bytes = ReadFileBytes(FName);
-    if (!bytes) {
-        DataInit();
-        return false;
-    }
-    return ReadBytes(AsBytes(*bytes), FName.u16string());
+    return ReadDocumentFile(*this, FName);
 }
 
 }  // namespace torvane

@@ -16,4 +16,14 @@ inline std::u16string TxtMemo2;
 inline std::u16string TxtTitle;
 inline double TxtScaleDiv = 1.0;
 
+// The context of a figure just read: its file name, no title or memo, scale divisor 1.
+inline void ResetTextCodeContext(const std::u16string& fileName) {
+    TxtFileName = fileName;
+    TxtTitle.clear();
+    TxtMemo.clear();
+    TxtMemo1.clear();
+    TxtMemo2.clear();
+    TxtScaleDiv = 1.0;
+}
+
 }  // namespace torvane

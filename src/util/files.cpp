@@ -89,12 +89,18 @@ std::filesystem::path ChangeExt(const std::filesystem::path& p, std::u16string_v
     return out;
 }
 
-std::optional<std::string> ReadFileBytes(const std::filesystem::path& p) {
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& p, std::size_t limit) {
     std::ifstream in(p, std::ios::binary);
     if (!in) return std::nullopt;
     std::string bytes;
-    char block[4096];
-    while (in.read(block, sizeof block) || in.gcount() > 0) bytes.append(block, static_cast<std::size_t>(in.gcount()));
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(p, ec);
+    if (!ec) bytes.reserve(static_cast<std::size_t>(std::min<std::uintmax_t>(size, limit)));
+    char block[1 << 16];
+    while (bytes.size() < limit && in) {
+        in.read(block, static_cast<std::streamsize>(std::min(sizeof block, limit - bytes.size())));
+        bytes.append(block, static_cast<std::size_t>(in.gcount()));
+    }
     if (in.bad()) return std::nullopt;
     return bytes;
 }

@@ -1,6 +1,8 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,7 +39,9 @@ std::filesystem::path ChangeExt(const std::filesystem::path& p, std::u16string_v
 // old content and no temporary file remains.
 bool WriteFileAtomic(const std::filesystem::path& p, std::string_view bytes);
 
-// The whole file; nothing when it cannot be read.
-std::optional<std::string> ReadFileBytes(const std::filesystem::path& p);
+// Up to `limit` bytes from the start of a file (the whole file by default); nothing when it
+// cannot be opened or read.
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& p,
+                                         std::size_t limit = std::numeric_limits<std::size_t>::max());
 
 }  // namespace torvane
