@@ -19,8 +19,8 @@ void PasteArc(const PasteContext& context, TEntJwwEnko& arc) {
     }
     const Ellipse before{{arc.start_x, arc.start_y}, arc.dHankei, arc.dHenpeiRitsu, arc.radKatamukiKaku};
     const Ellipse after = MapEllipse(context.map, before);
-    arc.start_x = after.centre.x;
-    arc.start_y = after.centre.y;
+    arc.start_x = after.centre.X;
+    arc.start_y = after.centre.Y;
     arc.dHankei = after.radius;
     arc.dHenpeiRitsu = after.flatness;
     arc.radKatamukiKaku = after.tilt;
@@ -32,18 +32,18 @@ void PasteArc(const PasteContext& context, TEntJwwEnko& arc) {
 void PasteSolid(const PasteContext& context, TEntJwwSolid& solid) {
     const int style = solid.att.nPenStyle;
     if (style <= 100) {
-        const PlanePoint corners[4] = {context.map({solid.start_x, solid.start_y}),
+        const TDPoint corners[4] = {context.map({solid.start_x, solid.start_y}),
                                        context.map({solid.end_x, solid.end_y}),
                                        context.map({solid.DPoint2_x, solid.DPoint2_y}),
                                        context.map({solid.DPoint3_x, solid.DPoint3_y})};
-        solid.start_x = corners[0].x;
-        solid.start_y = corners[0].y;
-        solid.end_x = corners[1].x;
-        solid.end_y = corners[1].y;
-        solid.DPoint2_x = corners[2].x;
-        solid.DPoint2_y = corners[2].y;
-        solid.DPoint3_x = corners[3].x;
-        solid.DPoint3_y = corners[3].y;
+        solid.start_x = corners[0].X;
+        solid.start_y = corners[0].Y;
+        solid.end_x = corners[1].X;
+        solid.end_y = corners[1].Y;
+        solid.DPoint2_x = corners[2].X;
+        solid.DPoint2_y = corners[2].Y;
+        solid.DPoint3_x = corners[3].X;
+        solid.DPoint3_y = corners[3].Y;
         return;
     }
 
@@ -61,10 +61,10 @@ void PasteSolid(const PasteContext& context, TEntJwwSolid& solid) {
         tilt = 0;
     }
     const Ellipse before{{solid.start_x, solid.start_y}, solid.end_x, solid.end_y, tilt};
-    const PlanePoint parameter_point = Offset(before.centre, tilt, parameter, 0);
+    const TDPoint parameter_point = Offset(before.centre, tilt, parameter, 0);
     const Ellipse after = MapEllipse(context.map, before);
-    solid.start_x = after.centre.x;
-    solid.start_y = after.centre.y;
+    solid.start_x = after.centre.X;
+    solid.start_y = after.centre.Y;
     solid.end_x = after.radius;
     solid.end_y = after.flatness;
 
@@ -74,7 +74,7 @@ void PasteSolid(const PasteContext& context, TEntJwwSolid& solid) {
         if (context.map.Mirrors()) sweep = -sweep;
     }
     tilt = after.tilt;
-    if (!outline_family) parameter = Distance(context.map(parameter_point), after.centre);
+    if (!outline_family) parameter = Dist(context.map(parameter_point), after.centre);
 }
 
 }  // namespace torvane

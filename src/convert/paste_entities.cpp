@@ -4,27 +4,20 @@
 
 namespace torvane {
 
-void PasteLine(const PasteContext& context, TEntJwwLine& line) {
-    const PlanePoint start = context.map({line.start_x, line.start_y});
-    const PlanePoint end = context.map({line.end_x, line.end_y});
-    line.start_x = start.x;
-    line.start_y = start.y;
-    line.end_x = end.x;
-    line.end_y = end.y;
-}
+void PasteLine(const PasteContext& context, TEntJwwLine& line) { PasteEnds(context, line); }
 
 void PastePoint(const PasteContext& context, TEntJwwTen& point) {
-    const PlanePoint position{point.start_x, point.start_y};
-    const PlanePoint mapped = context.map(position);
+    const TDPoint position{point.start_x, point.start_y};
+    const TDPoint mapped = context.map(position);
     if (point.att.nPenStyle == 100) {
         // The marker's rotation and size ride on a second point at its size along its rotation.
         if (point.dBairitsu <= 1e-12) point.dBairitsu = 1;
-        const PlanePoint tip = context.map(Offset(position, point.radKaitenKaku, point.dBairitsu, 0));
+        const TDPoint tip = context.map(Offset(position, point.radKaitenKaku, point.dBairitsu, 0));
         point.radKaitenKaku = Direction(mapped, tip);
-        if (context.point_scale) point.dBairitsu = Distance(mapped, tip);
+        if (context.point_scale) point.dBairitsu = Dist(mapped, tip);
     }
-    point.start_x = mapped.x;
-    point.start_y = mapped.y;
+    point.start_x = mapped.X;
+    point.start_y = mapped.Y;
 }
 
 void PasteDimension(const PasteContext& context, TEntJwwSunpo& dimension) {
@@ -40,9 +33,9 @@ void PasteDimension(const PasteContext& context, TEntJwwSunpo& dimension) {
 }
 
 void PasteBlock(const PasteContext& context, TEntJwwBlock& block) {
-    const PlanePoint insertion = context.map({block.DPKijunTen_x, block.DPKijunTen_y});
-    block.DPKijunTen_x = insertion.x;
-    block.DPKijunTen_y = insertion.y;
+    const TDPoint insertion = context.map({block.DPKijunTen_x, block.DPKijunTen_y});
+    block.DPKijunTen_x = insertion.X;
+    block.DPKijunTen_y = insertion.Y;
     block.dBairitsuX *= context.map.ScaleX();
     block.dBairitsuY *= context.map.ScaleY();
     // A mirror turns the block's own rotation the other way: diag(sx, sy)·R(φ) = R(-φ)·diag(sx, sy)

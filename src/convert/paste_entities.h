@@ -12,6 +12,17 @@ struct PasteContext {
     bool point_scale = false;
 };
 
+// Moves the start and end points of a line-like record (a line, a text's baseline).
+template <class Entity>
+void PasteEnds(const PasteContext& context, Entity& entity) {
+    const TDPoint start = context.map({entity.start_x, entity.start_y});
+    const TDPoint end = context.map({entity.end_x, entity.end_y});
+    entity.start_x = start.X;
+    entity.start_y = start.Y;
+    entity.end_x = end.X;
+    entity.end_y = end.Y;
+}
+
 void PasteLine(const PasteContext& context, TEntJwwLine& line);
 void PasteArc(const PasteContext& context, TEntJwwEnko& arc);
 void PastePoint(const PasteContext& context, TEntJwwTen& point);

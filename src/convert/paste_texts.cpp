@@ -24,34 +24,29 @@ void PasteText(const PasteContext& context, TEntJwwMoji& text) {
         return;
     }
     // An image keeps its angle and the size held in its string; only its corners move.
-    const PlanePoint start = context.map({text.start_x, text.start_y});
-    const PlanePoint end = context.map({text.end_x, text.end_y});
-    text.start_x = start.x;
-    text.start_y = start.y;
-    text.end_x = end.x;
-    text.end_y = end.y;
+    PasteEnds(context, text);
 }
 
 void PasteCharacterText(const PasteContext& context, TEntJwwMoji& text) {
-    const PlanePoint start{text.start_x, text.start_y};
-    const PlanePoint end{text.end_x, text.end_y};
+    const TDPoint start{text.start_x, text.start_y};
+    const TDPoint end{text.end_x, text.end_y};
     // Sizes across (height) and along (advance) the baseline; a vertical text has them swapped.
     const bool vertical = (text.att.sFlg & 0x20) != 0;
     double& height = vertical ? text.dSizeX : text.dSizeY;
     double& advance = vertical ? text.dSizeY : text.dSizeX;
     const double direction = Direction(start, end);
-    const PlanePoint mapped_start = context.map(start);
-    const PlanePoint mapped_end = context.map(end);
-    PlanePoint new_start = mapped_start;
-    PlanePoint new_end = mapped_end;
+    const TDPoint mapped_start = context.map(start);
+    const TDPoint mapped_end = context.map(end);
+    TDPoint new_start = mapped_start;
+    TDPoint new_end = mapped_end;
 
     if (context.text_scale) {
         // A text without length has no stretch along its baseline: its sizes stay.
-        const double length = Distance(start, end);
+        const double length = Dist(start, end);
         if (length > 1e-12) {
-            const double stretch = Distance(mapped_start, mapped_end) / length;
-            const PlanePoint top = context.map(Offset(start, direction, 0, height));
-            height = RoundSix(Distance(top, mapped_start));
+            const double stretch = Dist(mapped_start, mapped_end) / length;
+            const TDPoint top = context.map(Offset(start, direction, 0, height));
+            height = RoundSix(Dist(top, mapped_start));
             advance = RoundSix(advance * stretch);
             if (std::fabs(text.dKankaku - 0.01) > 1e-8) text.dKankaku = RoundSix(text.dKankaku * stretch);
         }
@@ -60,7 +55,7 @@ void PasteCharacterText(const PasteContext& context, TEntJwwMoji& text) {
     } else {
         // Sizes stay; the text box (its length from characters by its height) keeps its centre.
         const double length = TextLenAnsi(text.str, advance, text.dKankaku);
-        const PlanePoint centre = context.map(Offset(start, direction, length / 2, height / 2));
+        const TDPoint centre = context.map(Offset(start, direction, length / 2, height / 2));
         const double new_direction = Direction(mapped_start, mapped_end);
         // Under a mirror the box lies below the baseline until start and end are exchanged.
         const double across = context.map.Mirrors() ? -height / 2 : height / 2;
@@ -70,10 +65,10 @@ void PasteCharacterText(const PasteContext& context, TEntJwwMoji& text) {
 
     // A mirrored text would read backwards: it runs from its mapped end to its mapped start.
     if (context.map.Mirrors()) std::swap(new_start, new_end);
-    text.start_x = new_start.x;
-    text.start_y = new_start.y;
-    text.end_x = new_end.x;
-    text.end_y = new_end.y;
+    text.start_x = new_start.X;
+    text.start_y = new_start.Y;
+    text.end_x = new_end.X;
+    text.end_y = new_end.Y;
     text.degKakudo = Degrees(Direction(new_start, new_end));
 }
 

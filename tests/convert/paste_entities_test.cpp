@@ -86,17 +86,17 @@ TEST(PasteArc, WholeCircleKeepsStartAndSweep) {
 TEST(PasteArc, MirrorNegatesTheSweepAndKeepsTheArcsPoints) {
     TEntJwwEnko arc = Arc(4, 0.5, 0.3, 0.2, 1.1);
     const Ellipse before{{arc.start_x, arc.start_y}, 4, 0.5, 0.3};
-    const PlanePoint start_before = EllipsePoint(before, 0.2);
-    const PlanePoint end_before = EllipsePoint(before, 0.2 + 1.1);
+    const TDPoint start_before = EllipsePoint(before, 0.2);
+    const TDPoint end_before = EllipsePoint(before, 0.2 + 1.1);
     PasteArc(Context(-1, 1, 0), arc);
     EXPECT_DOUBLE_EQ(arc.radEnkoKaku, -1.1);
     const Ellipse after{{arc.start_x, arc.start_y}, arc.dHankei, arc.dHenpeiRitsu, arc.radKatamukiKaku};
-    const PlanePoint start_after = EllipsePoint(after, arc.radKaishiKaku);
-    const PlanePoint end_after = EllipsePoint(after, arc.radKaishiKaku + arc.radEnkoKaku);
-    EXPECT_NEAR(start_after.x, -start_before.x, kTol);
-    EXPECT_NEAR(start_after.y, start_before.y, kTol);
-    EXPECT_NEAR(end_after.x, -end_before.x, kTol);
-    EXPECT_NEAR(end_after.y, end_before.y, kTol);
+    const TDPoint start_after = EllipsePoint(after, arc.radKaishiKaku);
+    const TDPoint end_after = EllipsePoint(after, arc.radKaishiKaku + arc.radEnkoKaku);
+    EXPECT_NEAR(start_after.X, -start_before.X, kTol);
+    EXPECT_NEAR(start_after.Y, start_before.Y, kTol);
+    EXPECT_NEAR(end_after.X, -end_before.X, kTol);
+    EXPECT_NEAR(end_after.Y, end_before.Y, kTol);
 }
 
 TEST(PasteArc, RotatedEllipseKeepsItsShape) {
@@ -179,7 +179,7 @@ TEntJwwBlock Insertion(double rotation) {
 }
 
 // Where the insertion puts the definition point (u, v).
-PlanePoint Place(const TEntJwwBlock& b, double u, double v) {
+TDPoint Place(const TEntJwwBlock& b, double u, double v) {
     const double c = std::cos(b.radKaitenKaku);
     const double s = std::sin(b.radKaitenKaku);
     return {b.DPKijunTen_x + c * b.dBairitsuX * u - s * b.dBairitsuY * v,
@@ -204,10 +204,10 @@ TEST(PasteBlock, MirroredRotatedInsertionPlacesItsContentMirrored) {
         PasteBlock(mirror, after);
         EXPECT_LT(after.dBairitsuX, 0);
         for (const auto& [u, v] : {std::pair{1.0, 0.0}, {0.0, 1.0}, {3.0, -2.0}}) {
-            const PlanePoint expected = mirror.map(Place(before, u, v));
-            const PlanePoint placed = Place(after, u, v);
-            EXPECT_NEAR(placed.x, expected.x, kTol) << rotation;
-            EXPECT_NEAR(placed.y, expected.y, kTol) << rotation;
+            const TDPoint expected = mirror.map(Place(before, u, v));
+            const TDPoint placed = Place(after, u, v);
+            EXPECT_NEAR(placed.X, expected.X, kTol) << rotation;
+            EXPECT_NEAR(placed.Y, expected.Y, kTol) << rotation;
         }
     }
 }

@@ -86,10 +86,10 @@ TEST(PasteSolid, MirroredOutlineArcNegatesItsSweep) {
     EXPECT_DOUBLE_EQ(solid.DPoint3_x, -1.1);
     EXPECT_EQ(solid.DPoint3_y, 0);
     const Ellipse after{{solid.start_x, solid.start_y}, solid.end_x, solid.end_y, solid.DPoint2_x};
-    const PlanePoint start = EllipsePoint(after, solid.DPoint2_y);
-    const PlanePoint expected = EllipsePoint({{10, 0}, 4, 0.5, 0.3}, 0.2);
-    EXPECT_NEAR(start.x, -expected.x, kTol);
-    EXPECT_NEAR(start.y, expected.y, kTol);
+    const TDPoint start = EllipsePoint(after, solid.DPoint2_y);
+    const TDPoint expected = EllipsePoint({{10, 0}, 4, 0.5, 0.3}, 0.2);
+    EXPECT_NEAR(start.X, -expected.X, kTol);
+    EXPECT_NEAR(start.Y, expected.Y, kTol);
 }
 
 TEST(PasteSolid, RingScalesItsInnerRadius) {

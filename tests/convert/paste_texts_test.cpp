@@ -35,7 +35,7 @@ TEntJwwMoji Text(std::u16string str = u"AB") {
 }
 
 // Centre of the text box whose length is `length` and whose height is the text's.
-PlanePoint BoxCentre(const TEntJwwMoji& t, double length, double height) {
+TDPoint BoxCentre(const TEntJwwMoji& t, double length, double height) {
     const double a = t.degKakudo * kPi / 180;
     return Offset({t.start_x, t.start_y}, a, length / 2, height / 2);
 }
@@ -106,14 +106,14 @@ TEST(PasteText, WithoutTextScaleTheBoxCentreFollowsTheMap) {
     TEntJwwMoji text = Text();
     text.end_x = 30;  // the baseline's own length does not count: the characters' does
     const double length = 2.25;
-    const PlanePoint centre = BoxCentre(Text(), length, 3);
+    const TDPoint centre = BoxCentre(Text(), length, 3);
     PasteText(Context(2, 2, 0, false), text);
     EXPECT_EQ(text.dSizeX, 2);
     EXPECT_EQ(text.dSizeY, 3);
     EXPECT_EQ(text.nMojiShu, 10003u);
-    const PlanePoint moved = BoxCentre(text, length, 3);
-    EXPECT_NEAR(moved.x, 2 * centre.x, kTol);
-    EXPECT_NEAR(moved.y, 2 * centre.y, kTol);
+    const TDPoint moved = BoxCentre(text, length, 3);
+    EXPECT_NEAR(moved.X, 2 * centre.X, kTol);
+    EXPECT_NEAR(moved.Y, 2 * centre.Y, kTol);
     EXPECT_NEAR(text.end_x - text.start_x, length, kTol);
 }
 

@@ -100,9 +100,9 @@ TEST(TransformFigure, BlockContentsFollowTheMapThroughTheirInsertions) {
         const TEntJwwBlockTree& b = before.EntBlockTree[0];
         const TEntJwwBlockTree& a = after.EntBlockTree[0];
         for (const auto& [u, v] : {std::pair{0.0, 0.0}, {10.0, 0.0}, {3.0, -4.0}}) {
-            const PlanePoint expected = map({b.x + b.r1 * u + b.r2 * v, b.y + b.r3 * u + b.r4 * v});
-            EXPECT_NEAR(a.x + a.r1 * u + a.r2 * v, expected.x, 1e-9);
-            EXPECT_NEAR(a.y + a.r3 * u + a.r4 * v, expected.y, 1e-9);
+            const TDPoint expected = map({b.x + b.r1 * u + b.r2 * v, b.y + b.r3 * u + b.r4 * v});
+            EXPECT_NEAR(a.x + a.r1 * u + a.r2 * v, expected.X, 1e-9);
+            EXPECT_NEAR(a.y + a.r3 * u + a.r4 * v, expected.Y, 1e-9);
         }
     }
 }
