@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "render/text_metrics.h"
+#include "util/jtext.h"
 
 namespace torvane {
 namespace {
@@ -39,22 +40,7 @@ std::u16string Padded(char16_t prefix, int n) {
 std::u16string BlankPadded(int n) { return n < 10 ? Prefixed(u' ', Number(n)) : Number(n); }
 std::u16string ZeroPadded(int n) { return n < 10 ? Prefixed(u'0', Number(n)) : Number(n); }
 
-struct Era {
-    std::u16string name;
-    int year = 0;  // 0: before the first era
-};
-
-Era EraOf(const LocalTime& t, bool reiwa) {
-    const int d = t.year * 10000 + t.month * 100 + t.day;
-    if (reiwa && d > 20190500) return {u"令和", t.year - 2018};
-    if (d >= 19890108) return {u"平成", t.year - 1988};
-    if (d >= 19261225) return {u"昭和", t.year - 1925};
-    if (d > 19120729) return {u"大正", t.year - 1911};
-    if (d > 18681022) return {u"明治", t.year - 1867};
-    return {};
-}
-
-std::u16string EraYearText(const Era& era) {
+std::u16string EraYearText(const JapaneseEra& era) {
     if (era.year == 0) return {};
     return era.year == 1 ? u"元" : Number(era.year);
 }
@@ -86,7 +72,7 @@ std::u16string SlashDate(const LocalTime& t) {
 }
 
 std::u16string EraDateText(const LocalTime& t) {
-    const Era era = EraOf(t, true);
+    const JapaneseEra era = EraOf(t, true);
     return era.name + EraYearText(era) + u"年" + BlankPadded(t.month) + u"月" + BlankPadded(t.day) + u"日";
 }
 
@@ -209,17 +195,17 @@ std::optional<std::u16string> ExpandDateCode(char16_t prefix, std::u16string_vie
         return prefix == u'$' ? Number(yy) : Padded(prefix, yy);
     }
     if (rest == u"Y") {
-        const Era era = EraOf(t, false);
+        const JapaneseEra era = EraOf(t, false);
         return era.year == 0 ? std::u16string() : PaddedEraYear(prefix, Number(era.year));
     }
     if (IsEraYearPattern(rest)) return PaddedEraYear(prefix, EraYearText(EraOf(t, true)));
     if (rest == u"GＧ") return EraOf(t, true).name;
     if (rest == u"GＧＥ") {
-        const Era era = EraOf(t, true);
+        const JapaneseEra era = EraOf(t, true);
         return era.name + EraYearText(era);
     }
     if (rest == u"GＧＥＥ") {
-        const Era era = EraOf(t, true);
+        const JapaneseEra era = EraOf(t, true);
         return era.name + EraYearText(era) + u"年";
     }
     if (rest == u"m") return Padded(prefix, t.month);

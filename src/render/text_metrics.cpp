@@ -2,19 +2,8 @@
 
 namespace torvane {
 
-bool IsHalfWidthChar(char16_t ch) {
-    return (ch >= 0x20 && ch <= 0x7E) || (ch >= 0xFF61 && ch <= 0xFF9F);
-}
-
-std::size_t CharUnitsAt(std::u16string_view s, std::size_t i) {
-    if (i + 1 < s.size() && s[i] >= 0xD800 && s[i] <= 0xDBFF && s[i + 1] >= 0xDC00 && s[i + 1] <= 0xDFFF) {
-        return 2;
-    }
-    return 1;
-}
-
 bool IsHalfWidthAt(std::u16string_view s, std::size_t i) {
-    return CharUnitsAt(s, i) == 1 && IsHalfWidthChar(s[i]);
+    return CharUnitsAt(s, i) == 1 && IsHalfChar(s[i]);
 }
 
 int TextUnits(std::u16string_view s) {

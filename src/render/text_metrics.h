@@ -3,12 +3,13 @@
 #include <string>
 #include <string_view>
 
+#include "util/jtext.h"
+
 namespace torvane {
 
-// Jw_cad text measure: a half-width character takes half the cell of a full-width one.
-bool IsHalfWidthChar(char16_t ch);
-// Number of UTF-16 units of the character starting at index i (2 for a surrogate pair).
-std::size_t CharUnitsAt(std::u16string_view s, std::size_t i);
+// Jw_cad text measure on the drawing's cells: a half-width character takes half the cell of a
+// full-width one.
+
 // True when the character at index i is half-width (a surrogate pair is full-width).
 bool IsHalfWidthAt(std::u16string_view s, std::size_t i);
 // Width in half-width units: 1 per half-width, 2 per full-width character.

@@ -1,3 +1,5 @@
+#include <span>
+
 #include "util/jtext.h"
 #include "util/numbers.h"
 
@@ -21,17 +23,18 @@ constexpr Era kEras[] = {
 
 }  // namespace
 
-EraDateText EraDate(const LocalTime& t) {
+JapaneseEra EraOf(const LocalTime& t, bool reiwa) {
     const long date = static_cast<long>(t.year) * 10000 + t.month * 100 + t.day;
-    EraDateText text{IntStr(t.year), {}, {}};
-    for (const Era& era : kEras) {
-        if (date > era.first_after) {
-            text.era = era.name;
-            text.era_year = IntStr(t.year - era.year_offset);
-            break;
-        }
+    const std::span<const Era> eras = reiwa ? std::span(kEras) : std::span(kEras).subspan(1);
+    for (const Era& era : eras) {
+        if (date > era.first_after) return {std::u16string(era.name), t.year - era.year_offset};
     }
-    return text;
+    return {};
+}
+
+EraDateText EraDate(const LocalTime& t) {
+    const JapaneseEra era = EraOf(t);
+    return {IntStr(t.year), era.name, era.year == 0 ? std::u16string() : IntStr(era.year)};
 }
 
 }  // namespace torvane

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,9 @@ namespace torvane {
 
 // ch is half-width: U+0020..U+007E or a half-width katakana U+FF61..U+FF9F.
 bool IsHalfChar(char16_t ch);
+
+// Number of UTF-16 units of the character starting at index i (2 for a surrogate pair).
+std::size_t CharUnitsAt(std::u16string_view s, std::size_t i);
 
 // Length of s from its ANSI (Shift-JIS) bytes: w per full-width character (a lead byte and the
 // byte after it), w / 2 per other byte, plus after every character but the last sp or sp / 2 by
@@ -40,5 +44,13 @@ struct EraDateText {
 };
 
 EraDateText EraDate(const LocalTime& t);
+
+// The era of a date: its name and year, or no name and year 0 before the Meiji era. Without
+// `reiwa` the newest era is left out (dates after April 2019 stay in Heisei).
+struct JapaneseEra {
+    std::u16string name;
+    int year = 0;
+};
+JapaneseEra EraOf(const LocalTime& t, bool reiwa = true);
 
 }  // namespace torvane

@@ -8,13 +8,14 @@ namespace {
 
 bool IsLeadByte(unsigned char b) { return (b >= 0x80 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFD); }
 
-bool IsHighSurrogatePair(std::u16string_view s, std::size_t i) {
-    return s[i] >= 0xD800 && s[i] <= 0xDBFF && i + 1 < s.size() && s[i + 1] >= 0xDC00 && s[i + 1] <= 0xDFFF;
-}
-
 }  // namespace
 
 bool IsHalfChar(char16_t ch) { return (ch >= 0x20 && ch <= 0x7E) || (ch >= 0xFF61 && ch <= 0xFF9F); }
+
+std::size_t CharUnitsAt(std::u16string_view s, std::size_t i) {
+    const bool pair = i + 1 < s.size() && s[i] >= 0xD800 && s[i] <= 0xDBFF && s[i + 1] >= 0xDC00 && s[i + 1] <= 0xDFFF;
+    return pair ? 2 : 1;
+}
 
 double TextLenAnsi(std::u16string_view s, double w, double sp) {
     const std::string bytes = StrToAnsi(s);
@@ -33,7 +34,7 @@ double TextLen(std::u16string_view s, double w, double sp) {
     for (std::size_t i = 0; i < s.size();) {
         const char16_t c = s[i];
         const bool half = IsHalfChar(c);
-        i += IsHighSurrogatePair(s, i) ? 2 : 1;
+        i += CharUnitsAt(s, i);
         if (c >= 0x20) length += half ? w / 2 : w;
         if (i < s.size()) length += half ? sp / 2 : sp;
     }
@@ -44,7 +45,7 @@ int HalfUnits(std::u16string_view s) {
     int units = 0;
     for (std::size_t i = 0; i < s.size();) {
         const char16_t c = s[i];
-        i += IsHighSurrogatePair(s, i) ? 2 : 1;
+        i += CharUnitsAt(s, i);
         if (i >= s.size()) break;
         if (IsHalfChar(c))
             units += 1;
