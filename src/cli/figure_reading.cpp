@@ -19,22 +19,16 @@ std::string Dump(FigureKind kind, const std::filesystem::path& file, bool extent
 
 }  // namespace
 
-std::optional<bool> CheckFigure(FigureKind kind, const std::filesystem::path& file) {
-    switch (kind) {
-        case FigureKind::Jcf: return TJcfData().FileCheck(file);
-        case FigureKind::Jws: return TJwsData().FileCheck(file);
-        case FigureKind::Jwk: return TJwkData().FileCheck(file);
-    }
-    return std::nullopt;
+bool CheckFigure(FigureKind kind, const std::filesystem::path& file) {
+    if (kind == FigureKind::Jcf) return TJcfData().FileCheck(file);
+    if (kind == FigureKind::Jws) return TJwsData().FileCheck(file);
+    return TJwkData().FileCheck(file);
 }
 
-std::optional<std::string> DumpFigure(FigureKind kind, const std::filesystem::path& file, bool extents, bool& read) {
-    switch (kind) {
-        case FigureKind::Jcf: return Dump<TJcfData>(kind, file, extents, read);
-        case FigureKind::Jws: return Dump<TJwsData>(kind, file, extents, read);
-        case FigureKind::Jwk: return Dump<TJwkData>(kind, file, extents, read);
-    }
-    return std::nullopt;
+std::string DumpFigure(FigureKind kind, const std::filesystem::path& file, bool extents, bool& read) {
+    if (kind == FigureKind::Jcf) return Dump<TJcfData>(kind, file, extents, read);
+    if (kind == FigureKind::Jws) return Dump<TJwsData>(kind, file, extents, read);
+    return Dump<TJwkData>(kind, file, extents, read);
 }
 
 }  // namespace torvane::cli
