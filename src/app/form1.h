@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -148,6 +149,8 @@ private:
     void CopyClipFiles(const std::u16string& from, int page, const std::u16string& to) const;
     // Row MenuContext - 1 when MenuContext names a clip button, else -1.
     int ContextRow() const;
+    // The name of the clip under the context menu; a beep and nothing when its cell is empty.
+    std::optional<std::u16string> ContextClipName() const;
 
     TForm1View& view_;
     UiServices& ui_;

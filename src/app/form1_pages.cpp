@@ -93,6 +93,15 @@ void TForm1::ClipMoveLast() {
     for (int k = row; k <= last; ++k) ReloadThumbnail(k);
 }
 
+std::optional<std::u16string> TForm1::ContextClipName() const {
+    const int row = ContextRow();
+    if (row < 0 || StringGrid1[CurPage][row].empty()) {
+        ui_.Beep();
+        return std::nullopt;
+    }
+    return StringGrid1[CurPage][row];
+}
+
 void TForm1::CopyClipFiles(const std::u16string& from, int page, const std::u16string& to) const {
     for (const char* extension : ClipExtensions) {
         const auto source = ClipFile(PageFolders[CurPage], from, extension);
@@ -101,13 +110,9 @@ void TForm1::CopyClipFiles(const std::u16string& from, int page, const std::u16s
 }
 
 void TForm1::ClipCopyToEnd(int page) {
-    const int row = ContextRow();
     if (page < 1 || page >= PageCount) return;
-    if (row < 0 || StringGrid1[CurPage][row].empty()) {
-        ui_.Beep();
-        return;
-    }
-    const std::u16string name = StringGrid1[CurPage][row];
+    const std::optional<std::u16string> name = ContextClipName();
+    if (!name) return;
     auto& target = StringGrid1[page];
     const int last = LastUsedRow(target, ClipRows);
     if (last == ClipRows - 1) {
@@ -118,19 +123,15 @@ void TForm1::ClipCopyToEnd(int page) {
     const int newRow = last + 1;
     const std::u16string newName = NewClipName(page);
     target[newRow] = newName;
-    CopyClipFiles(name, page, newName);
+    CopyClipFiles(*name, page, newName);
     if (page == CurPage && newRow < BtnNum) ReloadThumbnail(newRow);
     if (newRow >= BtnNum) ui_.Message(u"コピーしたデータは表示数をオーバーして見えませんので注意して下さい");
 }
 
 void TForm1::ClipCopyToStart(int page) {
-    const int row = ContextRow();
     if (page < 1 || page >= PageCount) return;
-    if (row < 0 || StringGrid1[CurPage][row].empty()) {
-        ui_.Beep();
-        return;
-    }
-    const std::u16string name = StringGrid1[CurPage][row];
+    const std::optional<std::u16string> name = ContextClipName();
+    if (!name) return;
     auto& target = StringGrid1[page];
     if (!target[ClipRows - 1].empty()) {
         ui_.Beep();
@@ -140,7 +141,7 @@ void TForm1::ClipCopyToStart(int page) {
     const std::u16string newName = NewClipName(page);
     std::move_backward(target.begin(), target.end() - 1, target.end());
     target[0] = newName;
-    CopyClipFiles(name, page, newName);
+    CopyClipFiles(*name, page, newName);
     if (page == CurPage) ReloadAllThumbnails();
 }
 
