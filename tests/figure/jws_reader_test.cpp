@@ -6,6 +6,7 @@
 #include "figure/figure_file.h"
 #include "figure/jws_data.h"
 #include "figure/stream_builder.h"
+#include "figure/text_code_context.h"
 #include "support/test_files.h"
 
 namespace torvane {
@@ -87,9 +88,24 @@ TEST(JwsReader, FileInAndFileCheckOnDisk) {
     TJwsData doc;
     EXPECT_TRUE(doc.FileCheck(path));
     EXPECT_TRUE(doc.FileIn(path));
+    EXPECT_EQ(TxtFileName, path.u16string());
     EXPECT_FALSE(doc.FileCheck(dir / "none.jws"));
     EXPECT_FALSE(doc.FileIn(dir / "none.jws"));
 }
+
+#ifndef _WIN32
+// A file name that is no valid UTF-8 cannot become the document's name; the figure is still read.
+TEST(JwsReader, FileNameThatIsNoTextStillReads) {
+    test::TempDir dir;
+    const auto path = dir / std::string("fig\xff.jws");
+    test::WriteBytes(path, JwsFile(420, OneLineArchive(420)));
+    TJwsData doc;
+    EXPECT_TRUE(doc.FileCheck(path));
+    EXPECT_TRUE(doc.FileIn(path));
+    EXPECT_EQ(doc.EntLineN, 1);
+    EXPECT_EQ(TxtFileName, u"");
+}
+#endif
 
 }  // namespace
 }  // namespace torvane

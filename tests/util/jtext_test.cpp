@@ -42,6 +42,14 @@ TEST(TextWidthTest, HalfUnitsSkipTheLastCharacter) {
     EXPECT_EQ(HalfUnits(u""), 0);
 }
 
+TEST(TextWidthTest, CharUnitsTakeOnlyWholeSurrogatePairs) {
+    const std::u16string s = u"a\U0001F600";
+    EXPECT_EQ(CharUnitsAt(s, 0), 1u);
+    EXPECT_EQ(CharUnitsAt(s, 1), 2u);
+    EXPECT_EQ(CharUnitsAt(s, 2), 1u);                  // a low surrogate alone
+    EXPECT_EQ(CharUnitsAt(s.substr(0, 2), 1), 1u);     // a high surrogate at the end
+}
+
 TEST(FullWidthTest, AsciiBecomesFullWidthWithItsExceptions) {
     EXPECT_EQ(ToFullWidth(u"1 A"), u"１\u3000Ａ");
     EXPECT_EQ(ToFullWidth(u"\"'\\!~z"), u"\u201D\u2019\uFFE5\uFF01\uFF5E\uFF5A");
@@ -68,6 +76,14 @@ TEST(EraDateTest, EraBoundaries) {
     EXPECT_EQ(EraDate({1912, 7, 30}), (EraDateText{u"1912", u"大正", u"1"}));
     EXPECT_EQ(EraDate({1868, 10, 23}), (EraDateText{u"1868", u"明治", u"1"}));
     EXPECT_EQ(EraDate({1868, 10, 22}), (EraDateText{u"1868", u"", u""}));
+}
+
+TEST(EraDateTest, WithoutTheNewestEraHeiseiContinues) {
+    EXPECT_EQ(EraOf({2021, 1, 1}, false).name, u"平成");
+    EXPECT_EQ(EraOf({2021, 1, 1}, false).year, 33);
+    EXPECT_EQ(EraOf({2021, 1, 1}).name, u"令和");
+    EXPECT_EQ(EraOf({1989, 1, 7}, false).name, u"昭和");
+    EXPECT_EQ(EraOf({1868, 10, 22}, false).year, 0);
 }
 
 }  // namespace
