@@ -15,12 +15,8 @@ inline std::span<const std::uint8_t> AsBytes(std::string_view bytes) {
     return {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()};
 }
 
-// The file's name as the document keeps it; empty when the name is no valid text in the
-// system's encoding (the figure is still readable).
-std::u16string DocumentFileName(const std::filesystem::path& path);
-
 // Reads a whole figure file with the document's ReadBytes; a file that cannot be read leaves
-// the document empty and gives false.
+// the document empty and gives false. A name that is no text leaves the document unnamed.
 template <class Document>
 bool ReadDocumentFile(Document& doc, const std::filesystem::path& path) {
     const std::optional<std::string> bytes = ReadFileBytes(path);
@@ -28,7 +24,7 @@ bool ReadDocumentFile(Document& doc, const std::filesystem::path& path) {
         doc.DataInit();
         return false;
     }
-    return doc.ReadBytes(AsBytes(*bytes), DocumentFileName(path));
+    return doc.ReadBytes(AsBytes(*bytes), PathText(path));
 }
 
 // Checks the first `head` bytes of a figure file with the document's CheckBytes.

@@ -1,6 +1,7 @@
 #include "util/files.h"
 
 #include <algorithm>
+#include <exception>
 #include <fstream>
 #include <system_error>
 #include <vector>
@@ -35,7 +36,7 @@ bool WildcardMatch(std::u16string_view pattern, std::u16string_view name) {
 }
 
 std::optional<std::filesystem::path> FirstMatch(const std::filesystem::path& p) {
-    const std::u16string pattern = p.filename().u16string();
+    const std::u16string pattern = PathText(p.filename());
     if (!HasWildcards(pattern)) {
         if (FileThere(p)) return p;
         return std::nullopt;
@@ -44,7 +45,7 @@ std::optional<std::filesystem::path> FirstMatch(const std::filesystem::path& p) 
     const std::filesystem::path folder = p.has_parent_path() ? p.parent_path() : std::filesystem::path(".");
     std::vector<std::filesystem::path> matches;
     for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        if (it->is_regular_file(ec) && WildcardMatch(pattern, it->path().filename().u16string()))
+        if (it->is_regular_file(ec) && WildcardMatch(pattern, PathText(it->path().filename())))
             matches.push_back(it->path());
     }
     if (matches.empty()) return std::nullopt;
@@ -78,9 +79,17 @@ bool FileDateSize(const std::filesystem::path& p, LocalTime& time, std::uintmax_
     return true;
 }
 
-std::u16string NameOf(const std::filesystem::path& p) { return p.filename().u16string(); }
+std::u16string PathText(const std::filesystem::path& p) {
+    try {
+        return p.u16string();
+    } catch (const std::exception&) {
+        return {};
+    }
+}
 
-std::u16string ExtOf(const std::filesystem::path& p) { return LowerStr(p.filename().extension().u16string()); }
+std::u16string NameOf(const std::filesystem::path& p) { return PathText(p.filename()); }
+
+std::u16string ExtOf(const std::filesystem::path& p) { return LowerStr(PathText(p.filename().extension())); }
 
 std::filesystem::path ChangeExt(const std::filesystem::path& p, std::u16string_view e) {
     if (!p.has_filename()) return {};

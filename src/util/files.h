@@ -28,6 +28,9 @@ bool FileCopy(const std::filesystem::path& src, const std::filesystem::path& dst
 // When no file matches: false, time the zero date 1899-12-30 00:00 (LocalTime{}) and size 0.
 bool FileDateSize(const std::filesystem::path& p, LocalTime& time, std::uintmax_t& size);
 
+// p as text; empty when p is no valid text in the system's encoding (possible for names
+// read from a folder on a POSIX system).
+std::u16string PathText(const std::filesystem::path& p);
 // File name of p; empty when p has none.
 std::u16string NameOf(const std::filesystem::path& p);
 // Extension of p's file name with its dot, in lower case (".jws"); empty when it has none.

@@ -126,5 +126,20 @@ TEST(FileNameTest, NameExtensionAndChange) {
     EXPECT_EQ(ChangeExt(fs::path("folder") / "", u".bmp"), fs::path());
 }
 
+#ifndef _WIN32
+// A POSIX folder may hold names that are no UTF-8; they read as empty text instead of throwing.
+TEST(FileNameTest, NamesThatAreNoText) {
+    EXPECT_EQ(PathText(fs::path("a\xff.jws")), u"");
+    EXPECT_EQ(NameOf(fs::path("folder") / "a\xff.jws"), u"");
+    TempDir dir;
+    test::WriteBytes(dir / "a\xff.jws", "1");
+    test::WriteBytes(dir / "b.jws", "123");
+    LocalTime time;
+    std::uintmax_t size = 0;
+    EXPECT_TRUE(FileDateSize(dir / "b*.jws", time, size));
+    EXPECT_EQ(size, 3u);
+}
+#endif
+
 }  // namespace
 }  // namespace torvane
