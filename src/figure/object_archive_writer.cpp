@@ -82,6 +82,27 @@ std::int32_t Bounded(std::int32_t count, std::size_t size) {
     return std::clamp<std::int32_t>(count, 0, static_cast<std::int32_t>(std::min<std::size_t>(size, INT32_MAX)));
 }
 
+// Bytes of the records of one entity array: tag, attributes and fixed part, with room for
+// a short string per text and the parts of a dimension.
+std::size_t RecordBytes(std::size_t lines, std::size_t arcs, std::size_t points, std::size_t texts,
+                        std::size_t dimensions, std::size_t solids, std::size_t blocks) {
+    constexpr std::size_t kHead = 2 + 15;
+    return lines * (kHead + 32) + arcs * (kHead + 60) + points * (kHead + 20) + texts * (kHead + 68 + 16) +
+           dimensions * (kHead + 320) + solids * (kHead + 64) + blocks * (kHead + 44);
+}
+
+// A little above the size of the written stream, so that the output is allocated once.
+std::size_t EstimatedBytes(const TJcfData& doc) {
+    std::size_t bytes = 256 + RecordBytes(doc.EntLine.size(), doc.EntEnko.size(), doc.EntTen.size(), doc.EntMoji.size(),
+                                          doc.EntSunpo.size(), doc.EntSolid.size(), doc.EntBlock.size());
+    for (const TEntJwwBlockDef& def : doc.EntBlockDef) {
+        bytes += 64 + def.strName.size() + RecordBytes(def.mLine.size(), def.mEnko.size(), def.mTen.size(),
+                                                       def.mMoji.size(), def.mSunpo.size(), def.mSolid.size(),
+                                                       def.mBlock.size());
+    }
+    return bytes + bytes / 8;
+}
+
 class ArchiveWriter {
 public:
     ArchiveWriter(const TJcfData& doc, std::int32_t ver)
@@ -92,6 +113,7 @@ public:
 
     std::string Write() {
         const TEntJcfHeader& hd = doc_.Enthd;
+        out_.Reserve(EstimatedBytes(doc_));
         out_.Double(hd.BasePoint_x);
         out_.Double(hd.BasePoint_y);
         for (std::size_t g = 0; g < 16; ++g) out_.Double(g < doc_.EntLgrp.size() ? doc_.EntLgrp[g].adScale : 0.0);
