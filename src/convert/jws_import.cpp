@@ -44,14 +44,7 @@ void CopyJwsFigure(const TJwsData& JWS, TJcfData& JCF) {
     JCF.EntSolid = ValidCopy(JWS.EntSolid, JWS.EntSolidN);
     JCF.EntBlock = ValidCopy(JWS.EntBlock, JWS.EntBlockN);
     JCF.EntBlockDef = ValidCopy(JWS.EntBlockDef, JWS.EntBlockDefN);
-    JCF.EntLineN = static_cast<std::int32_t>(JCF.EntLine.size());
-    JCF.EntEnkoN = static_cast<std::int32_t>(JCF.EntEnko.size());
-    JCF.EntTenN = static_cast<std::int32_t>(JCF.EntTen.size());
-    JCF.EntMojiN = static_cast<std::int32_t>(JCF.EntMoji.size());
-    JCF.EntSunpoN = static_cast<std::int32_t>(JCF.EntSunpo.size());
-    JCF.EntSolidN = static_cast<std::int32_t>(JCF.EntSolid.size());
-    JCF.EntBlockN = static_cast<std::int32_t>(JCF.EntBlock.size());
-    JCF.EntBlockDefN = static_cast<std::int32_t>(JCF.EntBlockDef.size());
+    JCF.CountEntities();
     JCF.Enthd.n2 = JCF.EntBlockDefN;
 
     if (from.jwVer < 420) {

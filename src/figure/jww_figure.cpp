@@ -60,6 +60,29 @@ void TJwwFigureData::DataInit() {
     MojiEncode = false;
 }
 
+void TJwwFigureData::CountEntities() {
+    const auto count = [](const auto& array) { return static_cast<std::int32_t>(array.size()); };
+    EntLineN = count(EntLine);
+    EntEnkoN = count(EntEnko);
+    EntTenN = count(EntTen);
+    EntMojiN = count(EntMoji);
+    EntSunpoN = count(EntSunpo);
+    EntSolidN = count(EntSolid);
+    EntBlockN = count(EntBlock);
+    EntBlockDefN = count(EntBlockDef);
+    EntBlockTreeN = count(EntBlockTree);
+    for (TEntJwwBlockDef& def : EntBlockDef) {
+        def.N = count(def.mNo);
+        def.mLineN = count(def.mLine);
+        def.mEnkoN = count(def.mEnko);
+        def.mTenN = count(def.mTen);
+        def.mMojiN = count(def.mMoji);
+        def.mSunpoN = count(def.mSunpo);
+        def.mSolidN = count(def.mSolid);
+        def.mBlockN = count(def.mBlock);
+    }
+}
+
 void TJwwFigureData::DataFree() {
     // Release the memory, not only the contents.
     for (auto& def : EntBlockDef) def = TEntJwwBlockDef{};

@@ -62,6 +62,9 @@ public:
     void DataFree();
     // Version 600, base point (0, 0) and 16 layer groups of scale 1, for building by hand.
     void DataDefaultSet();
+    // Sets every count (EntLineN … EntBlockDefN, EntBlockTreeN and each definition's N and
+    // mLineN … mBlockN) to the size of its array.
+    void CountEntities();
     // Rebuilds EntBlockTree, the definitions' ref_flag and ref_no, and EntBlockNum.
     void MakeBlockTree();
     // The number under which block number n is written.

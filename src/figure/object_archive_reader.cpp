@@ -66,24 +66,7 @@ bool ObjectArchiveReader::ReadObjectsAndDefinitions(std::uint32_t count) {
     } catch (const FormatError&) {
         complete = false;
     }
-    doc_.EntLineN = static_cast<std::int32_t>(doc_.EntLine.size());
-    doc_.EntEnkoN = static_cast<std::int32_t>(doc_.EntEnko.size());
-    doc_.EntTenN = static_cast<std::int32_t>(doc_.EntTen.size());
-    doc_.EntMojiN = static_cast<std::int32_t>(doc_.EntMoji.size());
-    doc_.EntSunpoN = static_cast<std::int32_t>(doc_.EntSunpo.size());
-    doc_.EntSolidN = static_cast<std::int32_t>(doc_.EntSolid.size());
-    doc_.EntBlockN = static_cast<std::int32_t>(doc_.EntBlock.size());
-    doc_.EntBlockDefN = static_cast<std::int32_t>(doc_.EntBlockDef.size());
-    for (auto& def : doc_.EntBlockDef) {
-        def.N = static_cast<std::int32_t>(def.mNo.size());
-        def.mLineN = static_cast<std::int32_t>(def.mLine.size());
-        def.mEnkoN = static_cast<std::int32_t>(def.mEnko.size());
-        def.mTenN = static_cast<std::int32_t>(def.mTen.size());
-        def.mMojiN = static_cast<std::int32_t>(def.mMoji.size());
-        def.mSunpoN = static_cast<std::int32_t>(def.mSunpo.size());
-        def.mSolidN = static_cast<std::int32_t>(def.mSolid.size());
-        def.mBlockN = static_cast<std::int32_t>(def.mBlock.size());
-    }
+    doc_.CountEntities();
     hd.n1 = static_cast<std::int32_t>(doc_.EntNo.size());
     hd.n2 = doc_.EntBlockDefN;
     return complete;

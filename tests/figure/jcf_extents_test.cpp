@@ -19,14 +19,7 @@ struct Box {
 
 // Counts set to the arrays' sizes, then the extents, which must also be the shared ones.
 Box Extents(TJwwFigureData& doc) {
-    doc.EntLineN = static_cast<int32_t>(doc.EntLine.size());
-    doc.EntEnkoN = static_cast<int32_t>(doc.EntEnko.size());
-    doc.EntTenN = static_cast<int32_t>(doc.EntTen.size());
-    doc.EntMojiN = static_cast<int32_t>(doc.EntMoji.size());
-    doc.EntSunpoN = static_cast<int32_t>(doc.EntSunpo.size());
-    doc.EntSolidN = static_cast<int32_t>(doc.EntSolid.size());
-    doc.EntBlockDefN = static_cast<int32_t>(doc.EntBlockDef.size());
-    doc.EntBlockTreeN = static_cast<int32_t>(doc.EntBlockTree.size());
+    doc.CountEntities();
     doc.GetMinMaxZahyo();
     EXPECT_EQ(MinWx, doc.myMinWx);
     EXPECT_EQ(MinWy, doc.myMinWy);

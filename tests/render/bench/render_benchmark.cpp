@@ -36,16 +36,13 @@ std::unique_ptr<TJcfData> SyntheticFigure() {
     def.mLine = {inner, inner};
     def.mLine[1].end_x = 0;
     def.mLine[1].end_y = 100;
-    def.mLineN = 2;
     TEntJwwEnko ring;
     ring.att = Attr(4);
     ring.dHankei = 50;
     ring.dHenpeiRitsu = 1;
     ring.bZenEnFlg = 1;
     def.mEnko = {ring};
-    def.mEnkoN = 1;
     doc->EntBlockDef.push_back(def);
-    doc->EntBlockDefN = 1;
     for (int i = 0; i < 100000; ++i) {
         const double x = next();
         const double y = next();
@@ -114,11 +111,7 @@ std::unique_ptr<TJcfData> SyntheticFigure() {
             }
         }
     }
-    doc->EntLineN = static_cast<std::int32_t>(doc->EntLine.size());
-    doc->EntEnkoN = static_cast<std::int32_t>(doc->EntEnko.size());
-    doc->EntMojiN = static_cast<std::int32_t>(doc->EntMoji.size());
-    doc->EntSolidN = static_cast<std::int32_t>(doc->EntSolid.size());
-    doc->EntBlockTreeN = static_cast<std::int32_t>(doc->EntBlockTree.size());
+    doc->CountEntities();
     return doc;
 }
 
