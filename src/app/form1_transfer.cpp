@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <new>
 #include <string>
 
 #include "app/clip_names.h"
@@ -38,6 +39,10 @@ void TForm1::TransferClip(int page, int row) {
         PutClipOnClipboard(PageFolders[page], name);
     } catch (const ClipboardUnavailable&) {
         return;  // the user has been told
+    } catch (const std::bad_alloc&) {
+        ListBox2.clear();
+        ui_.Message(u"メモリが足りないため、クリップをクリップボードへ転送できませんでした。");
+        return;
     }
     JwwPaste();
 }

@@ -117,15 +117,13 @@ public:
     bool ViewData(std::uint32_t, const std::function<void(std::span<const std::uint8_t>)>&) override {
         throw std::bad_alloc();
     }
-    bool SetData(std::uint32_t format, std::span<const std::uint8_t> bytes) override {
-        return inner_.SetData(format, bytes);
-    }
+    bool SetData(std::uint32_t, std::span<const std::uint8_t>) override { throw std::bad_alloc(); }
 
 private:
     MemoryClipboard& inner_;
 };
 
-TEST_F(CaptureTest, RunningOutOfMemoryAbandonsTheCaptureWithAMessage) {
+TEST_F(CaptureTest, RunningOutOfMemoryAbandonsTheCaptureOrTransferWithAMessage) {
     HugeBlockClipboard huge(f.clipboard);
     TForm1 form(f.view, {huge, f.windows, f.keys, f.ui, f.clock});
     form.FormCreate(f.dir / "torvane.exe");
@@ -136,6 +134,11 @@ TEST_F(CaptureTest, RunningOutOfMemoryAbandonsTheCaptureWithAMessage) {
     EXPECT_EQ(f.ui.messages, std::vector<std::u16string>{u"メモリが足りないため、クリップボードのデータを取り込めませんでした。"});
     EXPECT_FALSE(f.clipboard.IsOpen());
     EXPECT_EQ(f.view.cursors.back(), TPaletteCursor::Normal);
+
+    form.StringGrid1[0][0] = u"20260101_000000";
+    form.TransferClip(0, 0);
+    EXPECT_EQ(f.ui.messages.back(), u"メモリが足りないため、クリップをクリップボードへ転送できませんでした。");
+    EXPECT_FALSE(f.clipboard.IsOpen());
 }
 
 TEST_F(CaptureTest, TransfersAreNotCapturedBackAndTranAutPastesNewCopies) {
