@@ -7,7 +7,7 @@
 #include "app/clip_names.h"
 #include "app/form1_globals.h"
 #include "form1_fakes.h"
-#include "platform/bitmap.h"
+#include "util/bmp_file.h"
 #include "util/files.h"
 
 namespace torvane::test {
