@@ -54,7 +54,7 @@ bool TForm1::CaptureClip() {
 }
 
 void TForm1::CaptureNewClip() {
-    if (clipboards_.ClipFormatCount() <= 2) return;
+    if (!JCF || clipboards_.ClipFormatCount() <= 2) return;
     HD0 = clipboards_.ClipRegister(u"DataObject");
     HD1 = clipboards_.ClipRegister(u"Jw_win");
     HD2 = clipboards_.ClipRegister(u"Ole Private Data");

@@ -24,7 +24,7 @@ constexpr std::u16string_view kIgnoredByViewers[] = {u"Clipboard Viewer Ignore",
 }  // namespace
 
 void TForm1::TransferClip(int page, int row) {
-    if (page < 0 || page >= PageCount || row < 0 || row >= ClipRows) return;
+    if (!JCF || page < 0 || page >= PageCount || row < 0 || row >= ClipRows) return;
     const std::u16string name = StringGrid1[page][row];
     if (!IsPlainClipName(name)) return;
     HD0 = clipboards_.ClipRegister(u"DataObject");
