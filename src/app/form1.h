@@ -140,7 +140,6 @@ public:
     int MenuContext = 0;      // button the menu was opened on; 0 from a command button
     bool ReadyFlag = false;   // palette built
     bool StartMonitorFlag = false;  // start the monitor when the application becomes active
-    bool MonitorRunning = false;
     WindowHandle LastJww = 0;       // last active Jw_cad window
     std::vector<TJwwHandleField> JwwList;  // Jw_cad windows of the last tracking tick
     std::uint32_t HD0 = 0;          // clipboard formats "DataObject", "Jw_win", "Ole Private Data"

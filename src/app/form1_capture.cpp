@@ -18,13 +18,11 @@ std::filesystem::path WorkingCopy(int q) { return TempPath / ("prev." + std::to_
 }  // namespace
 
 void TForm1::MonitorStart() {
-    MonitorRunning = true;
     view_.SetMonitorIndicator(true);
     view_.SetMonitorTimer(true, Ktime);
 }
 
 void TForm1::MonitorStop() {
-    MonitorRunning = false;
     view_.SetMonitorTimer(false, Ktime);
     view_.SetMonitorIndicator(false);
 }

@@ -95,7 +95,6 @@ TEST_F(CaptureTest, UnavailableClipboardStopsTheMonitorWithTheMessage) {
     f.view.Take();
     f.form.Timer1Timer();
     EXPECT_EQ(f.view.Take(), std::vector<std::string>{"timer off 1000"});
-    EXPECT_FALSE(f.form.MonitorRunning);
     ASSERT_EQ(f.ui.messages.size(), 1u);
     EXPECT_EQ(f.ui.messages[0], u"クリップボード アクセスが拒否されました。 を開けません");
     f.clipboard.HoldElsewhere(false);
@@ -130,7 +129,7 @@ TEST_F(CaptureTest, RunningOutOfMemoryAbandonsTheCaptureOrTransferWithAMessage) 
     JwCopy(f.clipboard, Figure("Test1.1"));
     form.Timer1Timer();
     EXPECT_EQ(form.StringGrid1[0][0], u"");
-    EXPECT_FALSE(form.MonitorRunning);
+    EXPECT_EQ(f.view.Take().back(), "timer off 1000");
     EXPECT_EQ(f.ui.messages, std::vector<std::u16string>{u"メモリが足りないため、クリップボードのデータを取り込めませんでした。"});
     EXPECT_FALSE(f.clipboard.IsOpen());
     EXPECT_EQ(f.view.cursors.back(), TPaletteCursor::Normal);
