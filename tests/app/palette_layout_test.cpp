@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/palette_commands.h"
 #include "app/palette_layout.h"
 
 namespace torvane {
@@ -39,6 +40,21 @@ TEST(PaletteLayout, LandscapeAndPortraitTables) {
     // With the default size the clip field starts at x = 40; a tiny window gives no negative sizes.
     EXPECT_EQ(LayoutPalette(400, 240, 16).ClipField.Left, 40);
     EXPECT_EQ(LayoutPalette(16, 16, 16).ClipField, (TRect{40, 4, 0, 0}));
+}
+
+TEST(PaletteCommands, ClipItemsOnlyFromAClipButtonAndTheSeparators) {
+    using C = TPaletteCommand;
+    std::vector<C> clipOnly, separated;
+    for (const TMenuItem& item : PaletteMenu()) {
+        EXPECT_TRUE(MenuItemEnabled(item, true));
+        if (!MenuItemEnabled(item, false)) clipOnly.push_back(item.Command);
+        if (item.SeparatorAfter) separated.push_back(item.Command);
+    }
+    // C::None here is the submenu "他ページへコピー (&V)".
+    EXPECT_EQ(clipOnly, (std::vector<C>{C::FigureImport, C::ClipTransfer, C::MovePrior, C::MoveBack, C::MoveFirst,
+                                        C::MoveLast, C::None, C::ClipView, C::ClipDelete}));
+    EXPECT_EQ(separated, (std::vector<C>{C::FigureImport, C::ClipView, C::ClipDelete, C::Settings, C::Regenerate}));
+    EXPECT_EQ(PaletteMenu().back().Command, C::Exit);
 }
 
 }  // namespace
