@@ -69,8 +69,9 @@ Bitmap DrawFigurePicture(TJwwFigureData& figure, int width, int height, int back
     return DrawPicture(figure, width, height, back_color_no, device);
 }
 
-Bitmap DrawFigurePicture(TJwkData& figure, int width, int height, int back_color_no) {
-    return DrawPicture(figure, width, height, back_color_no);
+Bitmap DrawFigurePicture(TJwkData& figure, int width, int height, int back_color_no,
+                         const DeviceFactory& device) {
+    return DrawPicture(figure, width, height, back_color_no, device);
 }
 
 std::optional<LocalTime> FigureFileDate(const std::filesystem::path& path) {

@@ -22,7 +22,8 @@ void FitViewToExtents(int width, int height);
 // The caller sets TxtFileDate first (FigureFileDate). `device` makes the drawing device.
 Bitmap DrawFigurePicture(TJwwFigureData& figure, int width, int height, int back_color_no,
                          const DeviceFactory& device = CreateDevice);
-Bitmap DrawFigurePicture(TJwkData& figure, int width, int height, int back_color_no);
+Bitmap DrawFigurePicture(TJwkData& figure, int width, int height, int back_color_no,
+                         const DeviceFactory& device = CreateDevice);
 
 // The modification time of a figure file as the date text codes print it: local time,
 // truncated to the two-second resolution of DOS file dates. Nothing when it cannot be read.

@@ -1,0 +1,73 @@
+#pragma once
+#include <filesystem>
+#include <string_view>
+#include <vector>
+
+#include "app/palette_layout.h"
+#include "browse/figure_files.h"
+#include "browse/figure_picture.h"
+#include "platform/bitmap.h"
+
+namespace torvane {
+
+// What a grid of figure pictures shows; pictures are numbered from 1 and carry the tag n - 1.
+class TThumbnailGridView {
+public:
+    virtual ~TThumbnailGridView() = default;
+    // Client size of the thumbnail pane, and the width of the vertical scroll bar on its right.
+    virtual TSize ThumbnailPaneSize() = 0;
+    virtual int ScrollBarWidth() = 0;
+    virtual void SetScrollRange(int maximum) = 0;
+    virtual void SetScrollPosition(int position) = 0;
+    virtual void SetScrollSteps(int small, int large) = 0;
+    // Moves picture n to `rect` and shows it.
+    virtual void PlacePicture(int picture, const TRect& rect) = 0;
+    virtual void ClearPicture(int picture) = 0;
+    virtual void HidePicture(int picture) = 0;
+    // Shows the drawing with the file name written at its top-left corner in 10-point type on a
+    // solid background: black on white for background 0, white on black otherwise.
+    virtual void ShowPicture(int picture, const Bitmap& drawing, std::u16string_view name, int backColor) = 0;
+};
+
+// Small and large steps of the grid's scroll bar.
+struct TScrollSteps {
+    int Small = 1;
+    int Large = 1;
+    bool operator==(const TScrollSteps&) const = default;
+};
+
+// After a grid choice: small one row (1 when a row holds all files), large one page (half the
+// files when that is less), neither below 1.
+TScrollSteps GridScrollSteps(int columns, int rows, int scrollMax);
+
+// The thumbnails of a folder's figure files, `columns` x `rows` of `pictureCount` pictures,
+// from file number `Position` on.
+class TThumbnailGrid {
+public:
+    TThumbnailGrid(TThumbnailGridView& view, TFigurePainter& painter, int pictureCount)
+        : view_(view), painter_(painter), pictureCount_(pictureCount) {}
+
+    // New files: scroll position 0, scroll maximum the file count.
+    void SetFiles(std::vector<TFigureFile> files);
+    // Places the pictures in cells filling the pane and draws them; the others are hidden.
+    void LayOut();
+    // Draws the visible pictures from file number `position` on, without moving them.
+    void ScrollTo(int position);
+    // The file shown by the picture with this tag; nothing when there is none.
+    const TFigureFile* FileAt(int tag) const;
+
+    std::vector<TFigureFile> Files;
+    int Columns = 5;
+    int Rows = 5;
+    int Position = 0;
+
+private:
+    void DrawPicture(int picture);
+
+    TThumbnailGridView& view_;
+    TFigurePainter& painter_;
+    int pictureCount_;
+    std::vector<TRect> cells_;
+};
+
+}  // namespace torvane
