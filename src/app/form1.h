@@ -2,17 +2,20 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "app/figure_selection.h"
 #include "app/form1_settings.h"
 #include "app/form1_view.h"
 #include "app/palette_commands.h"
 #include "app/platform_services.h"
 #include "clip/clipboards.h"
 #include "clip/jww_windows.h"
+#include "figure/figure_kind.h"
 #include "figure/jcf_data.h"
 #include "figure/jwk_data.h"
 #include "figure/jws_data.h"
@@ -90,9 +93,16 @@ public:
     // True when the clipboard holds the data last captured or transferred.
     bool IsSameClip();
 
+    // The identifiers of "DataObject", "Jw_win" and "Ole Private Data" into HD0, HD1, HD2; false
+    // when any of them has none.
+    bool RegisterJwwFormats();
     // Puts the clip of (page, row) on the clipboard, converted as the settings and the palette
     // ask, and pastes it into the Jw_cad window.
     void TransferClip(int page, int row);
+    // Puts the working copies on the clipboard as a transfer does ("prev.0" and "prev.2" get
+    // default contents when missing), remembers them as the last capture so that the monitor
+    // leaves them alone, and pastes. The figure browser's paste after converting into "prev.1".
+    void TransferWorkingCopies();
     // Pastes into the target Jw_cad window (Ctrl+V) when there is one.
     void JwwPaste();
     // Sends a key string to the chosen Jw_cad window. Nothing is sent, with a beep, unless
@@ -103,6 +113,16 @@ public:
     // The paste transform of the figure stream file f with the palette's scale, angle and
     // check boxes, read now.
     void JCLF_Trans(const std::filesystem::path& f);
+
+    // "図形データ読込": the figure file chosen in the figure selection dialog becomes a clip of
+    // the current page in the row of the button the menu was opened on, or, when that row is
+    // empty, after the page's last clip; nothing when the page is full.
+    void MnuZukeiClick();
+    // Reads a ".jws" or ".jwk" file (by its lower-cased extension) into JWS or JWK; nothing for
+    // another extension or a file that FileCheck or FileIn refuses.
+    std::optional<FigureKind> ReadFigureFile(const std::filesystem::path& file);
+    // Converts the figure just read into the figure stream file dst and empties its document.
+    void ConvertFigure(FigureKind kind, const std::filesystem::path& dst);
 
     // Draws the clip's figure into a thumbnail file and shows it on clip button `button`.
     void MakeClipImage(int button, int page, const std::u16string& name);
@@ -175,8 +195,16 @@ private:
     std::optional<std::u16string> ContextClipName() const;
     // The capture itself, inside CaptureClip's handling of clipboard and memory failures.
     void CaptureNewClip();
-    // The transfer itself, inside TransferClip's handling of clipboard failures.
+    // Runs `put` (which fills the clipboard); false when the clipboard could not be opened or
+    // memory ran out (after a message).
+    bool PutOnClipboard(const std::function<void()>& put);
+    // The transfer itself, inside PutOnClipboard.
     void PutClipOnClipboard(const std::filesystem::path& folder, const std::u16string& name);
+    // Marks the paste with the formats other clipboard viewers leave alone, and remembers its
+    // three formats as the last capture. The clipboard is open.
+    void RememberOwnPaste(std::size_t size0, std::size_t size1, std::size_t size2);
+    // The row a figure import over button row `row` fills; nothing when the page is full.
+    std::optional<int> ImportRow(int row) const;
     // The attribute conversions of the settings on the working copy.
     void ConvertForTransfer(const std::filesystem::path& f);
     // Places the clip buttons at the scroll position.

@@ -53,10 +53,7 @@ bool TForm1::CaptureClip() {
 
 void TForm1::CaptureNewClip() {
     if (!JCF || clipboards_.ClipFormatCount() <= 2) return;
-    HD0 = clipboards_.ClipRegister(u"DataObject");
-    HD1 = clipboards_.ClipRegister(u"Jw_win");
-    HD2 = clipboards_.ClipRegister(u"Ole Private Data");
-    if (HD0 == 0 || HD1 == 0 || HD2 == 0) return;
+    if (!RegisterJwwFormats()) return;
     ListBox1.clear();
     for (const std::uint32_t id : {HD0, HD1, HD2}) {
         const std::optional<std::size_t> size = clipboards_.ClipDataSize(id);

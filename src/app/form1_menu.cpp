@@ -19,12 +19,7 @@ void TForm1::MenuCommand(TPaletteCommand command) {
         case C::JwwSelect: OpenJwwSelectDialog(); break;
         case C::FigureBrowser: view_.ShowFigureBrowser(AlphaCheck2 == 1 ? AlphaValue2 : 255, OnTop != 0); break;
         case C::ManualCapture: ManualCapture(); break;
-        case C::FigureImport:
-            if (!onClip) break;
-            BeforeModal();
-            view_.ShowFigureImport(MenuContext);
-            AfterModal();
-            break;
+        case C::FigureImport: MnuZukeiClick(); break;
         case C::ClipTransfer:
             if (onClip) ClipMouseDown(MenuContext, TMouseButton::Left, 0, 0);
             break;

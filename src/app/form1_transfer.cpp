@@ -23,28 +23,52 @@ constexpr std::u16string_view kIgnoredByViewers[] = {u"Clipboard Viewer Ignore",
 
 }  // namespace
 
+bool TForm1::RegisterJwwFormats() {
+    HD0 = clipboards_.ClipRegister(u"DataObject");
+    HD1 = clipboards_.ClipRegister(u"Jw_win");
+    HD2 = clipboards_.ClipRegister(u"Ole Private Data");
+    return HD0 != 0 && HD1 != 0 && HD2 != 0;
+}
+
 void TForm1::TransferClip(int page, int row) {
     if (!JCF || page < 0 || page >= PageCount || row < 0 || row >= ClipRows) return;
     const std::u16string name = StringGrid1[page][row];
     if (!IsPlainClipName(name)) return;
-    HD0 = clipboards_.ClipRegister(u"DataObject");
-    HD1 = clipboards_.ClipRegister(u"Jw_win");
-    HD2 = clipboards_.ClipRegister(u"Ole Private Data");
-    if (HD0 == 0 || HD1 == 0 || HD2 == 0) {
+    if (!RegisterJwwFormats()) {
         ui_.Message(u"必ず一度はJWW上で[切取]又は[コピー]を行って下さい");
         return;
     }
     CursorShown starting(view_, TPaletteCursor::AppStarting);
+    if (PutOnClipboard([&] { PutClipOnClipboard(PageFolders[page], name); })) JwwPaste();
+}
+
+void TForm1::TransferWorkingCopies() {
+    const bool put = PutOnClipboard([this] {
+        ClipboardOpen open(clipboards_);
+        clipboards_.Clear();
+        const auto file0 = WorkingCopy(".0");
+        if (!FileThere(file0)) ClipDefaultFile0(file0);
+        const std::size_t size0 = clipboards_.ClipLoadFile(HD0, file0);
+        const std::size_t size1 = clipboards_.ClipLoadFile(HD1, WorkingCopy(".1"));
+        const auto file2 = WorkingCopy(".2");
+        if (!FileThere(file2)) ClipDefaultFile2(file2);
+        const std::size_t size2 = clipboards_.ClipLoadFile(HD2, file2);
+        RememberOwnPaste(size0, size1, size2);
+    });
+    if (put) JwwPaste();
+}
+
+bool TForm1::PutOnClipboard(const std::function<void()>& put) {
     try {
-        PutClipOnClipboard(PageFolders[page], name);
+        put();
+        return true;
     } catch (const ClipboardUnavailable&) {
-        return;  // the user has been told
+        return false;  // the user has been told
     } catch (const std::bad_alloc&) {
         ListBox2.clear();
         ui_.Message(u"メモリが足りないため、クリップをクリップボードへ転送できませんでした。");
-        return;
+        return false;
     }
-    JwwPaste();
 }
 
 void TForm1::PutClipOnClipboard(const std::filesystem::path& folder, const std::u16string& name) {
@@ -71,12 +95,15 @@ void TForm1::PutClipOnClipboard(const std::filesystem::path& folder, const std::
         if (!FileThere(file2)) ClipDefaultFile2(file2);
         sizes[2] = clipboards_.ClipLoadFile(HD2, file2);
         FileCopy(file2, WorkingCopy(".2"));
-
-        for (const std::u16string_view format : kIgnoredByViewers) {
-            if (const std::uint32_t id = clipboards_.ClipRegister(format)) clipboards_.ClipPutEmpty(id);
-        }
+        RememberOwnPaste(sizes[0], sizes[1], sizes[2]);
     }
-    ListBox2 = {FormatEntry(HD0, sizes[0]), FormatEntry(HD1, sizes[1]), FormatEntry(HD2, sizes[2])};
+}
+
+void TForm1::RememberOwnPaste(std::size_t size0, std::size_t size1, std::size_t size2) {
+    for (const std::u16string_view format : kIgnoredByViewers) {
+        if (const std::uint32_t id = clipboards_.ClipRegister(format)) clipboards_.ClipPutEmpty(id);
+    }
+    ListBox2 = {FormatEntry(HD0, size0), FormatEntry(HD1, size1), FormatEntry(HD2, size2)};
 }
 
 void TForm1::ConvertForTransfer(const std::filesystem::path& f) {

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/figure_selection.h"
 #include "app/palette_layout.h"
 #include "platform/window_list.h"
 
@@ -122,8 +123,9 @@ public:
     virtual void ShowClipViewer(const std::filesystem::path& figure) = 0;
     // Figure browser (not modal), opacity 0..255 or 255 opaque.
     virtual void ShowFigureBrowser(int alpha, bool onTop) = 0;
-    // Figure import into clip button `button` of the current page.
-    virtual void ShowFigureImport(int button) = 0;
+    // Figure selection dialog (modal) on the caller's choices; true when closed with OK, the
+    // choices then being the user's.
+    virtual bool ShowFigureSelectDialog(TFigureSelection& selection) = 0;
 };
 
 // A view without windows (command-line tool, tests): shows nothing, and gives back the
@@ -164,7 +166,7 @@ public:
     std::optional<WindowHandle> ShowJwwSelectDialog() override { return std::nullopt; }
     void ShowClipViewer(const std::filesystem::path&) override {}
     void ShowFigureBrowser(int, bool) override {}
-    void ShowFigureImport(int) override {}
+    bool ShowFigureSelectDialog(TFigureSelection&) override { return false; }
 
 private:
     TPaletteInputs inputs_;

@@ -263,6 +263,6 @@ bool PaletteWindow::ShowSettingsDialog() { return false; }
 std::optional<WindowHandle> PaletteWindow::ShowJwwSelectDialog() { return std::nullopt; }
 void PaletteWindow::ShowClipViewer(const std::filesystem::path&) {}
 void PaletteWindow::ShowFigureBrowser(int, bool) {}
-void PaletteWindow::ShowFigureImport(int) {}
+bool PaletteWindow::ShowFigureSelectDialog(TFigureSelection&) { return false; }
 
 }  // namespace torvane

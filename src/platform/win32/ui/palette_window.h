@@ -53,7 +53,7 @@ public:
     std::optional<WindowHandle> ShowJwwSelectDialog() override;
     void ShowClipViewer(const std::filesystem::path& figure) override;
     void ShowFigureBrowser(int alpha, bool onTop) override;
-    void ShowFigureImport(int button) override;
+    bool ShowFigureSelectDialog(TFigureSelection& selection) override;
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
