@@ -26,6 +26,8 @@ namespace torvane {
 inline constexpr int ClipRows = 100;
 // Pages: 0 the work page, 1 to 3 the user's pages.
 inline constexpr int PageCount = 4;
+// Recent folders of the figure browser kept in the settings file.
+inline constexpr std::size_t MaxBrowserFolders = 20;
 
 // Format list entry: the clipboard format identifier, " S:", the block's size.
 using TFormatList = std::vector<std::u16string>;
@@ -121,8 +123,9 @@ public:
     // Reads a ".jws" or ".jwk" file (by its lower-cased extension) into JWS or JWK; nothing for
     // another extension or a file that FileCheck or FileIn refuses.
     std::optional<FigureKind> ReadFigureFile(const std::filesystem::path& file);
-    // Converts the figure just read into the figure stream file dst and empties its document.
-    void ConvertFigure(FigureKind kind, const std::filesystem::path& dst);
+    // Converts the figure just read into the figure stream file dst and empties its document;
+    // true when dst was written.
+    bool ConvertFigure(FigureKind kind, const std::filesystem::path& dst);
 
     // Draws the clip's figure into a thumbnail file and shows it on clip button `button`.
     void MakeClipImage(int button, int page, const std::u16string& name);

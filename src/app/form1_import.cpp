@@ -62,15 +62,16 @@ std::optional<FigureKind> TForm1::ReadFigureFile(const std::filesystem::path& fi
     return std::nullopt;
 }
 
-void TForm1::ConvertFigure(FigureKind kind, const std::filesystem::path& dst) {
-    if (!JCF) return;
+bool TForm1::ConvertFigure(FigureKind kind, const std::filesystem::path& dst) {
+    bool written = false;
     if (kind == FigureKind::Jws && JWS) {
-        JWStoJCLF(*JWS, *JCF, dst);
+        written = JCF && JWStoJCLF(*JWS, *JCF, dst);
         JWS->DataFree();
     } else if (kind == FigureKind::Jwk && JWK) {
-        JWKtoJCLF(*JWK, *JCF, dst);
+        written = JCF && JWKtoJCLF(*JWK, *JCF, dst);
         JWK->DataFree();
     }
+    return written;
 }
 
 }  // namespace torvane

@@ -14,9 +14,6 @@
 namespace torvane {
 namespace {
 
-// Recent folders of the figure browser kept in the file.
-constexpr std::size_t MaxBrowserFolders = 20;
-
 int ClampedOr(int value, int low, int high, int otherwise) { return value < low || value > high ? otherwise : value; }
 
 int Bounded(int value, int low, int high) { return value < low ? low : value > high ? high : value; }

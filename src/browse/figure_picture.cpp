@@ -13,8 +13,8 @@ namespace torvane {
 Bitmap TFigurePainter::Draw(const std::filesystem::path& file, int width, int height) {
     const std::u16string ext = ExtOf(file);
     if (!FileThere(file)) return Frame(width, height);
-    if (ext == u".jws") return ReadAndDraw(jws_, file, width, height);
-    if (ext == u".jwk") return ReadAndDraw(jwk_, file, width, height);
+    if (ext == u".jws" && JWS) return ReadAndDraw(*JWS, file, width, height);
+    if (ext == u".jwk" && JWK) return ReadAndDraw(*JWK, file, width, height);
     return Frame(width, height);
 }
 

@@ -12,17 +12,18 @@
 namespace torvane {
 
 // Draws figure files into the pictures of the figure windows, reading each into the shared
-// JWS or JWK document by its extension.
+// JWS or JWK document by its extension (only its frame without them).
 class TFigurePainter {
 public:
-    TFigurePainter(TJwsData& jws, TJwkData& jwk, UiServices& ui, DeviceFactory device)
-        : jws_(jws), jwk_(jwk), ui_(ui), device_(std::move(device)) {}
+    TFigurePainter(UiServices& ui, DeviceFactory device) : ui_(ui), device_(std::move(device)) {}
 
     // A W x H picture: the background with a blue frame, and the figure fitted into it when the
     // file exists and is one of its kind. A file read only in part is drawn as far as read,
     // after a message.
     Bitmap Draw(const std::filesystem::path& file, int width, int height);
 
+    TJwsData* JWS = nullptr;
+    TJwkData* JWK = nullptr;
     int BackColor = 0;  // 0 white, 1 black
     // Receives the status texts while a file is read and drawn; none are shown when empty.
     std::function<void(std::u16string_view)> Status;
@@ -33,8 +34,6 @@ private:
     Bitmap Frame(int width, int height) const;
     void ShowStatus(std::u16string_view text) const;
 
-    TJwsData& jws_;
-    TJwkData& jwk_;
     UiServices& ui_;
     DeviceFactory device_;
 };

@@ -17,8 +17,10 @@ bool IsFolder(const std::filesystem::path& p) {
 }  // namespace
 
 TForm5::TForm5(TForm5View& view, UiServices& ui, TJwsData& JWS, TJwkData& JWK, DeviceFactory device)
-    : view_(view), ui_(ui), jws_(JWS), jwk_(JWK), painter_(JWS, JWK, ui, std::move(device)),
+    : view_(view), ui_(ui), jws_(JWS), jwk_(JWK), painter_(ui, std::move(device)),
       grid_(view, painter_, PictureCount) {
+    painter_.JWS = &JWS;
+    painter_.JWK = &JWK;
     painter_.Status = [this](std::u16string_view text) { view_.SetStatus(text); };
 }
 

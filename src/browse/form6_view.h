@@ -1,0 +1,25 @@
+#pragma once
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "browse/thumbnail_grid.h"
+
+namespace torvane {
+
+// What the figure browser shows besides its pictures.
+class TForm6View : public TThumbnailGridView {
+public:
+    // The file type choice (0 "*.jwk", 1 "*.jws", 2 "双方") and the grid choices (1 to 10).
+    virtual void SetFileType(int item) = 0;
+    virtual void SetGridChoice(int columns, int rows) = 0;
+    // The folder list, most recent first, with its selected item (-1 none).
+    virtual void SetFolderList(const std::vector<std::u16string>& folders, int selected) = 0;
+    virtual void SetHandCursor(bool hand) = 0;
+    // The open-file dialog "図形フォルダ指定" (filter "JW図形|*.jwk;*.jws", the file name preset to
+    // "　") starting in `start`: the name confirmed, or nothing when cancelled.
+    virtual std::optional<std::filesystem::path> BrowseForFolder(const std::filesystem::path& start) = 0;
+};
+
+}  // namespace torvane
