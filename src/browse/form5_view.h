@@ -8,12 +8,9 @@
 
 namespace torvane {
 
-// What the figure selection dialog shows besides its pictures.
+// What the figure selection dialog shows besides its pictures (grid choices 1 to 5).
 class TForm5View : public TThumbnailGridView {
 public:
-    // The file type choice (0 "*.jwk", 1 "*.jws", 2 "双方") and the two grid choices (1 to 5).
-    virtual void SetFileType(int item) = 0;
-    virtual void SetGridChoice(int columns, int rows) = 0;
     // The drive box and folder tree show this folder.
     virtual void ShowFolder(const std::filesystem::path& folder) = 0;
     // The list's data rows under the header "ファイル名", "Bytes", "更新日時".

@@ -8,12 +8,9 @@
 
 namespace torvane {
 
-// What the figure browser shows besides its pictures.
+// What the figure browser shows besides its pictures (grid choices 1 to 10).
 class TForm6View : public TThumbnailGridView {
 public:
-    // The file type choice (0 "*.jwk", 1 "*.jws", 2 "双方") and the grid choices (1 to 10).
-    virtual void SetFileType(int item) = 0;
-    virtual void SetGridChoice(int columns, int rows) = 0;
     // The folder list, most recent first, with its selected item (-1 none).
     virtual void SetFolderList(const std::vector<std::u16string>& folders, int selected) = 0;
     virtual void SetHandCursor(bool hand) = 0;

@@ -10,10 +10,14 @@
 
 namespace torvane {
 
-// What a grid of figure pictures shows; pictures are numbered from 1 and carry the tag n - 1.
+// What a figure window shows of its grid of figure pictures and the choices above it; pictures
+// are numbered from 1 and carry the tag n - 1.
 class TThumbnailGridView {
 public:
     virtual ~TThumbnailGridView() = default;
+    // The file type choice (0 "*.jwk", 1 "*.jws", 2 "双方") and the grid choices.
+    virtual void SetFileType(int item) = 0;
+    virtual void SetGridChoice(int columns, int rows) = 0;
     // Client size of the thumbnail pane, and the width of the vertical scroll bar on its right.
     virtual TSize ThumbnailPaneSize() = 0;
     virtual int ScrollBarWidth() = 0;

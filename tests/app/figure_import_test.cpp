@@ -9,28 +9,11 @@
 namespace torvane::test {
 namespace {
 
-// A palette whose figure selection dialog answers with `choice` (cancelled when empty).
-class ImportView : public RecordingView {
-public:
-    bool ShowFigureSelectDialog(TFigureSelection& selection) override {
-        given = selection;
-        if (choice.empty()) return false;
-        selection.S_PO = choice;
-        selection.S_P2 = choice.parent_path();
-        selection.S_P1 = 2;
-        selection.S_IX = 3;
-        return true;
-    }
-    TFigureSelection given;
-    std::filesystem::path choice;
-};
-
 class FigureImportTest : public ::testing::Test {
 protected:
     void SetUp() override {
         const auto data = DataDir();
         if (!data) GTEST_SKIP() << "no real data";
-        form.FormCreate(dir / "torvane.exe");
         form.FormShow();
         form.PageSwitch(1);
         jws = dir / "平面.jws";
@@ -42,7 +25,7 @@ protected:
     }
     // Imports `file` from the menu opened on clip button `button`.
     void Import(const std::filesystem::path& file, int button) {
-        view.choice = file;
+        view.figureChoice = file;
         form.MenuContext = button;
         form.MenuCommand(TPaletteCommand::FigureImport);
     }
@@ -53,14 +36,10 @@ protected:
         return jcf;
     }
 
-    TempDir dir;
-    ImportView view;
-    RecordingUi ui;
-    FixedClock clock;
-    MemoryClipboard clipboard;
-    ScriptedWindowList windows;
-    KeyRecorder keys;
-    TForm1 form{view, {clipboard, windows, keys, ui, clock}};
+    Form1Fixture f;
+    TempDir& dir = f.dir;
+    RecordingView& view = f.view;
+    TForm1& form = f.form;
     std::filesystem::path jws, jwk;
 };
 
@@ -79,10 +58,10 @@ TEST_F(FigureImportTest, IntoAnEmptySlotGoesAfterTheLastClip) {
     const auto calls = view.Take();
     EXPECT_NE(std::find(calls.begin(), calls.end(), "image 2 20261209_143005.bmp"), calls.end());
     // The dialog's choices are kept for the next time.
-    EXPECT_EQ(view.given.S_AP, AppPath);
+    EXPECT_EQ(view.figureSelection.S_AP, AppPath);
+    EXPECT_EQ(view.figureSelection.S_IX, 4);
     EXPECT_EQ(form.ZukeiType, 2);
     EXPECT_EQ(form.ZukeiFold, dir.path().u16string());
-    EXPECT_EQ(form.ZukeiImgX, 3);
 }
 
 TEST_F(FigureImportTest, OverAClipReplacesItsRowAndKeepsItsFiles) {
@@ -100,9 +79,9 @@ TEST_F(FigureImportTest, NothingWhenThePageIsFullTheDialogIsCancelledOrTheFileIs
     Import(jws, 3);
     EXPECT_EQ(form.StringGrid1[1][0], u"");
     form.StringGrid1[1][99].clear();
-    const int columns = form.ZukeiImgX;
+    form.ZukeiType = 1;
     Import({}, 3);
-    EXPECT_EQ(form.ZukeiImgX, columns) << "cancelled: the settings stay";
+    EXPECT_EQ(form.ZukeiType, 1) << "cancelled: the settings stay";
     WriteBytes(dir / "壊れた.jws", "JwsData but not really");
     Import(dir / "壊れた.jws", 3);
     Import(dir / "x.jww", 3);

@@ -54,6 +54,16 @@ public:
     void SetStayOnTop(bool onTop) override { Record(onTop ? "on top" : "not on top"); }
     void ShowClipViewer(const std::filesystem::path& figure) override { Record("viewer " + figure.filename().string()); }
     void SetCursor(TPaletteCursor cursor) override { cursors.push_back(cursor); }
+    // The figure selection dialog: remembers what it was given and, unless figureChoice is
+    // empty (cancel), answers OK with that file, its folder and file type 2.
+    bool ShowFigureSelectDialog(TFigureSelection& selection) override {
+        figureSelection = selection;
+        if (figureChoice.empty()) return false;
+        selection.S_PO = figureChoice;
+        selection.S_P2 = figureChoice.parent_path();
+        selection.S_P1 = 2;
+        return true;
+    }
 
     // Calls recorded so far, then forgets them.
     std::vector<std::string> Take() { return std::exchange(calls_, {}); }
@@ -65,6 +75,8 @@ public:
     TSize range;
     std::vector<TPaletteCursor> cursors;
     int failingButton = 0;  // CreateClipButton fails for this button
+    TFigureSelection figureSelection;
+    std::filesystem::path figureChoice;
 
 private:
     static std::string Text(const TRect& r) {

@@ -16,15 +16,11 @@ namespace {
 
 class Form5View : public GridViewRecorder<TForm5View> {
 public:
-    void SetFileType(int item) override { fileType = item; }
-    void SetGridChoice(int columns, int rows) override { grid = {columns, rows}; }
     void ShowFolder(const std::filesystem::path& folder) override { shownFolder = folder; }
     void SetListRows(const std::vector<TFileListRow>& r) override { rows = r; }
     void SetStatus(std::u16string_view text) override { statuses.emplace_back(text); }
     void CloseDialog() override { ++closed; }
 
-    int fileType = -1;
-    std::array<int, 2> grid{};
     std::filesystem::path shownFolder;
     std::vector<TFileListRow> rows;
     std::vector<std::u16string> statuses;

@@ -18,8 +18,6 @@ namespace {
 
 class Form6View : public GridViewRecorder<TForm6View> {
 public:
-    void SetFileType(int item) override { fileType = item; }
-    void SetGridChoice(int columns, int rows) override { grid = {columns, rows}; }
     void SetFolderList(const std::vector<std::u16string>& f, int s) override {
         folders = f;
         selected = s;
@@ -30,8 +28,6 @@ public:
         return picked;
     }
 
-    int fileType = -1;
-    std::array<int, 2> grid{};
     std::vector<std::u16string> folders;
     int selected = -2;
     std::filesystem::path browsedFrom;

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,6 +13,8 @@ namespace torvane::test {
 template <typename View>
 class GridViewRecorder : public View {
 public:
+    void SetFileType(int item) override { fileType = item; }
+    void SetGridChoice(int columns, int rows) override { grid = {columns, rows}; }
     TSize ThumbnailPaneSize() override { return pane; }
     int ScrollBarWidth() override { return 17; }
     void SetScrollRange(int maximum) override { scrollMax = maximum; }
@@ -38,6 +41,8 @@ public:
         return out;
     }
 
+    int fileType = -1;
+    std::array<int, 2> grid{};
     TSize pane{617, 400};
     int scrollMax = -1;
     int scrollPosition = -1;

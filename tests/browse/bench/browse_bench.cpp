@@ -25,8 +25,6 @@ public:
     double ink = 0;  // pixels drawn by the figures
     void PlacePicture(int, const TRect&) override {}
     void HidePicture(int) override {}
-    void SetFileType(int) override {}
-    void SetGridChoice(int, int) override {}
     void SetFolderList(const std::vector<std::u16string>&, int) override {}
     void SetHandCursor(bool) override {}
     std::optional<std::filesystem::path> BrowseForFolder(const std::filesystem::path&) override { return {}; }
