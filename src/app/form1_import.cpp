@@ -12,7 +12,7 @@ void TForm1::MnuZukeiClick() {
     TFigureSelection selection;
     selection.S_AP = AppPath;
     selection.S_P1 = ZukeiType;
-    selection.S_P2 = std::filesystem::path(ZukeiFold);
+    selection.S_P2 = PathOfText(ZukeiFold);
     selection.S_P3 = BackColorNo;
     selection.S_IX = ZukeiImgX;
     selection.S_IY = ZukeiImgY;

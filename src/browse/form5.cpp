@@ -132,7 +132,7 @@ void TForm5::OkClick() {
     OKflag = true;
     S_P1 = FileType;
     S_P2 = Folder;
-    S_PO = Folder / std::filesystem::path(ImageFN);
+    S_PO = Folder / PathOfText(ImageFN);
     S_IX = ImgX;
     S_IY = ImgY;
     view_.CloseDialog();

@@ -22,7 +22,7 @@ void TForm6::FormShow() {
     view_.SetGridChoice(form_.ZukeiBrwX, form_.ZukeiBrwY);
     const auto& folders = form_.BrowserFolders;
     const bool chosen = form_.ZukeiBrwF >= 0 && form_.ZukeiBrwF < static_cast<int>(folders.size());
-    Zpath = chosen ? std::filesystem::path(folders[form_.ZukeiBrwF]) : std::filesystem::path();
+    Zpath = chosen ? PathOfText(folders[form_.ZukeiBrwF]) : std::filesystem::path();
     view_.SetFolderList(folders, chosen ? form_.ZukeiBrwF : -1);
     ReadFolder();
     Redraw([this] { grid_.LayOut(); });
@@ -57,7 +57,7 @@ void TForm6::FolderChange(int index) {
     const auto& folders = form_.BrowserFolders;
     form_.ZukeiBrwF = index;
     const bool chosen = index >= 0 && index < static_cast<int>(folders.size());
-    Zpath = chosen ? std::filesystem::path(folders[index]) : std::filesystem::path();
+    Zpath = chosen ? PathOfText(folders[index]) : std::filesystem::path();
     ReadFolder();
     Redraw([this] { grid_.LayOut(); });
 }
@@ -100,7 +100,7 @@ void TForm6::ThumbnailClick(int tag) {
     }
     const TFigureFile* file = grid_.FileAt(tag);
     if (!file) return;
-    const std::filesystem::path path = Zpath / std::filesystem::path(file->Name);
+    const std::filesystem::path& path = file->Path;
     const std::u16string ext = ExtOf(path);
     if (ext != u".jws" && ext != u".jwk") return;
     view_.SetHandCursor(true);

@@ -132,6 +132,14 @@ std::u16string PathText(const std::filesystem::path& p) {
     }
 }
 
+std::filesystem::path PathOfText(std::u16string_view text) {
+    try {
+        return std::filesystem::path(std::u16string(text));
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
 std::u16string NameOf(const std::filesystem::path& p) { return PathText(p.filename()); }
 
 std::u16string ExtOf(const std::filesystem::path& p) { return LowerStr(PathText(p.filename().extension())); }

@@ -31,6 +31,8 @@ bool FileDateSize(const std::filesystem::path& p, LocalTime& time, std::uintmax_
 // p as text; empty when p is no valid text in the system's encoding (possible for names
 // read from a folder on a POSIX system).
 std::u16string PathText(const std::filesystem::path& p);
+// The path written in text; empty when the text names none (an unpaired surrogate).
+std::filesystem::path PathOfText(std::u16string_view text);
 // File name of p; empty when p has none.
 std::u16string NameOf(const std::filesystem::path& p);
 // Extension of p's file name with its dot, in lower case (".jws"); empty when it has none.

@@ -80,8 +80,9 @@ TEST(Form5Test, OkNeedsASelectionAndGivesTheChoiceBack) {
     f.form.S_P2 = f.dir / "no such folder";
     f.form.FormShow();
     EXPECT_EQ(f.form.Folder, f.dir.path()) << "a folder that cannot be opened falls back to S_AP";
+    EXPECT_FALSE(f.form.DriveChange(f.dir / "Q:"));
     f.form.OkClick();
-    EXPECT_EQ(f.ui.messages, std::vector<std::u16string>{u"図形が選択されていません。"});
+    EXPECT_EQ(f.ui.messages, (std::vector<std::u16string>{u"選択したドライブの準備が出来ていません", u"図形が選択されていません。"}));
     EXPECT_EQ(f.view.closed, 0);
     EXPECT_FALSE(f.form.OKflag);
 

@@ -69,6 +69,10 @@ TEST(Form6Test, BrowsedFoldersGoToTheTopOnceWhateverTheLetterCase) {
     EXPECT_EQ(f.browserView.selected, -1);
     EXPECT_EQ(f.browserView.scrollMax, 0);
     EXPECT_TRUE(f.browserView.Taken("show").empty());
+    f.form.BrowserFolders.push_back(std::u16string(1, char16_t(0xD800)));  // from a damaged settings file
+    f.browser.FolderChange(3);
+    EXPECT_EQ(f.browser.Zpath, std::filesystem::path());
+    f.form.BrowserFolders.pop_back();
 
     for (const char* picked : {"部品集/DIR/　", "ＡＢＣ/　"}) {
         f.browserView.picked = f.dir / picked;
