@@ -30,4 +30,12 @@ const char* FigureKindName(FigureKind kind) {
     }
 }
 
+const char* FigureKindDescription(FigureKind kind) {
+    switch (kind) {
+        case FigureKind::Jws: return "JWS figure file";
+        case FigureKind::Jwk: return "JWK figure file";
+        default: return "figure stream";
+    }
+}
+
 }  // namespace torvane::cli

@@ -13,5 +13,7 @@ std::optional<FigureKind> ParseFigureKind(const std::string& name);
 // The kind a file's first bytes show: "JwsData", "jw_cad(c)sym", otherwise a figure stream.
 FigureKind DetectFigureKind(const std::filesystem::path& file);
 const char* FigureKindName(FigureKind kind);
+// "figure stream", "JWS figure file" or "JWK figure file".
+const char* FigureKindDescription(FigureKind kind);
 
 }  // namespace torvane::cli

@@ -144,5 +144,43 @@ TEST(ImportCommand, ConvertsAJwkFigureAndRefusesOthers) {
     EXPECT_FALSE(std::filesystem::exists(dir / "b.1"));
 }
 
+TEST(TransformCommand, ScaleAndAngleDefaultToNoChange) {
+    test::TempDir dir;
+    const auto in = WriteFigure(dir);
+    const CliResult r = RunTool({"transform", in.string(), (dir / "out.1").string()});
+    ASSERT_EQ(r.code, 0) << r.err;
+    const auto report = nlohmann::json::parse(r.out);
+    EXPECT_EQ(report["PasteBaX"], 1.0);
+    EXPECT_EQ(report["PasteAnr"], 0.0);
+    EXPECT_EQ(report["outcome"], "unchanged");
+}
+
+TEST(ConversionCommands, FileNamesAreTheBytesTheSystemGives) {
+#if defined(_WIN32)
+    GTEST_SKIP() << "POSIX file names";
+#else
+    test::TempDir dir;
+    const std::string cp932 = "\x90\x7D\x8C\x60";  // 図形 in Shift-JIS: no UTF-8
+    const std::string figure = (dir.path() / (cp932 + ".1")).native();
+    std::filesystem::rename(WriteFigure(dir), figure);
+    std::string jwk = "jw_cad(c)sym........";
+    jwk.resize(200, '\0');
+    jwk += "0,0,0,0,0,0,1,0,1";
+    jwk.resize(400, '\0');
+    test::WriteBytes(figure + ".jwk", jwk);
+    for (const std::vector<std::string>& command :
+         {std::vector<std::string>{"transform", figure, figure + ".t", "--scale", "2"},
+          std::vector<std::string>{"convert", figure, figure + ".c", "--curve", "1"},
+          std::vector<std::string>{"write", figure, figure + ".w"},
+          std::vector<std::string>{"import", figure + ".jwk", figure + ".i"}}) {
+        const CliResult r = RunTool(command);
+        EXPECT_EQ(r.code, 0) << command[0] << r.err;
+        EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(command[2]))) << command[0];
+    }
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+        EXPECT_EQ(entry.path().filename().native().substr(0, 4), cp932) << entry.path();
+#endif
+}
+
 }  // namespace
 }  // namespace torvane

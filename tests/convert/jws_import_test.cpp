@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <limits>
 
 #include "convert/figure_import.h"
 #include "figure_compare.h"
@@ -41,6 +42,21 @@ TEST(CopyJwsFigure, CopiesTheFigureButNotTheFileHeader) {
     EXPECT_EQ(JCF.EntLgrp[2].adScale, 50);
     EXPECT_EQ(JCF.BindImageFolder, u"clips");
     EXPECT_EQ(JCF.EntBlockNum, 1);
+}
+
+TEST(JWStoJCLF, ScalesThatAreNotPositiveBecomeOneAndTheStreamPassesItsCheck) {
+    TJwsData jws = SampleJws(600);
+    jws.EntLgrp[1].adScale = 0;
+    jws.EntLgrp[2].adScale = -50;
+    jws.EntLgrp[3].adScale = std::numeric_limits<double>::quiet_NaN();
+    test::TempDir dir;
+    TJcfData JCF;
+    ASSERT_TRUE(JWStoJCLF(jws, JCF, dir / "figure.1"));
+    EXPECT_TRUE(JCF.FileCheck(dir / "figure.1"));
+    TJcfData back;
+    ASSERT_TRUE(back.FileIn(dir / "figure.1"));
+    EXPECT_EQ(back.EntLgrp[0].adScale, jws.EntLgrp[0].adScale);
+    for (int g = 1; g <= 3; ++g) EXPECT_EQ(back.EntLgrp[g].adScale, 1.0) << g;
 }
 
 TEST(CopyJwsFigure, FiguresBefore420CarryNoSxfPartsOfDimensions) {

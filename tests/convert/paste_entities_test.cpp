@@ -191,9 +191,29 @@ TEST(PasteBlock, ScalesAndTurnsTheInsertion) {
     PasteBlock(Context(2, 3, 90), block);
     EXPECT_NEAR(block.DPKijunTen_x, -15, kTol);
     EXPECT_NEAR(block.DPKijunTen_y, 20, kTol);
-    EXPECT_DOUBLE_EQ(block.dBairitsuX, 2);
-    EXPECT_DOUBLE_EQ(block.dBairitsuY, 6);
+    // Turned by a quarter, the insertion's x runs along the figure's y: it takes the scale 3.
+    EXPECT_DOUBLE_EQ(block.dBairitsuX, 3);
+    EXPECT_DOUBLE_EQ(block.dBairitsuY, 4);
     ExpectSameAngle(block.radKaitenKaku, kPi);
+}
+
+TEST(PasteBlock, QuarterTurnedInsertionTakesTheOtherAxisScale) {
+    for (const auto& [sx, sy] : {std::pair{2.0, 1.0}, {2.0, 3.0}, {-2.0, 1.0}}) {
+        for (const double rotation : {kPi / 2, 3 * kPi / 2, -kPi / 2}) {
+            const PasteContext context = Context(sx, sy, 30);
+            const TEntJwwBlock before = Insertion(rotation);
+            TEntJwwBlock after = before;
+            PasteBlock(context, after);
+            EXPECT_DOUBLE_EQ(after.dBairitsuX, before.dBairitsuX * sy);
+            EXPECT_DOUBLE_EQ(after.dBairitsuY, before.dBairitsuY * sx);
+            for (const auto& [u, v] : {std::pair{1.0, 0.0}, {0.0, 1.0}, {3.0, -2.0}}) {
+                const TDPoint expected = context.map(Place(before, u, v));
+                const TDPoint placed = Place(after, u, v);
+                EXPECT_NEAR(placed.X, expected.X, kTol) << sx << "," << sy << " " << rotation;
+                EXPECT_NEAR(placed.Y, expected.Y, kTol) << sx << "," << sy << " " << rotation;
+            }
+        }
+    }
 }
 
 TEST(PasteBlock, MirroredRotatedInsertionPlacesItsContentMirrored) {

@@ -102,6 +102,22 @@ TEST(PasteText, ZeroLengthTextKeepsItsSizesUnderTextScale) {
     EXPECT_NEAR(text.end_x, 20, kTol);
 }
 
+TEST(PasteText, ZeroLengthTextTurnsFromItsOwnAngle) {
+    for (const bool text_scale : {true, false}) {
+        TEntJwwMoji text = Text();
+        text.end_x = text.start_x;
+        text.degKakudo = 30;
+        PasteText(Context(1, 1, 90, text_scale), text);
+        EXPECT_NEAR(text.degKakudo, 120, 1e-9) << text_scale;
+        TEntJwwMoji mirrored = Text();
+        mirrored.end_x = mirrored.start_x;
+        mirrored.degKakudo = 30;
+        PasteText(Context(-1, 1, 0, text_scale), mirrored);
+        // Mirrored about the vertical: 150 degrees, and read from the other end.
+        EXPECT_NEAR(mirrored.degKakudo, 330, 1e-9) << text_scale;
+    }
+}
+
 TEST(PasteText, WithoutTextScaleTheBoxCentreFollowsTheMap) {
     TEntJwwMoji text = Text();
     text.end_x = 30;  // the baseline's own length does not count: the characters' does

@@ -1,6 +1,7 @@
 // Readers on damaged input: truncated real files and counts that promise more than follows.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "figure/figure_file.h"
@@ -76,6 +77,24 @@ TEST(BadInput, NonPositiveScalesAreNotRead) {
     EXPECT_EQ(doc.Enthd.jwVer, 0);
     EXPECT_EQ(doc.EntLineN, 0);
     EXPECT_EQ(doc.EntLgrp.size(), 16u);
+}
+
+TEST(BadInput, FigureFilesBeyond512MegabytesAreRefused) {
+#if defined(_WIN32)
+    GTEST_SKIP() << "a sparse file is a POSIX file system's feature";
+#endif
+    StreamBuilder s;
+    s.Header().Count(1).NewClass("CDataSen").Line(0, 0, 1, 0).Count(0);
+    test::TempDir dir;
+    const auto path = dir / "huge.1";
+    test::WriteBytes(path, s.bytes());
+    TJcfData doc;
+    ASSERT_TRUE(doc.FileIn(path));
+    std::filesystem::resize_file(path, kMaxFigureFileBytes + 1);
+    EXPECT_TRUE(doc.FileCheck(path));
+    EXPECT_FALSE(doc.FileIn(path));
+    EXPECT_EQ(doc.EntLineN, 0);
+    EXPECT_FALSE(ReadFigureFileBytes(path));
 }
 
 }  // namespace
