@@ -24,12 +24,21 @@ std::int32_t ValidCount(const std::vector<T>& items, std::int32_t n) {
     return std::clamp<std::int32_t>(n, 0, static_cast<std::int32_t>(std::min<std::size_t>(items.size(), INT32_MAX)));
 }
 
-// What one placement of the definition costs: the placement itself and every member drawn
-// through it. Its nested insertions are paid by the nodes they become.
+// What one placement of the definition costs: the placement itself and every member measured
+// and drawn through it. A line counts 1; a point, arc or solid, which may be sampled as a curve
+// or filled, counts kShapeCost; a text or dimension also each character of its text. Nested
+// insertions are paid by the nodes they become.
+constexpr std::int64_t kShapeCost = 8;
+
 std::int64_t PlacementCost(const TEntJwwBlockDef& def) {
-    return std::int64_t{1} + ValidCount(def.mLine, def.mLineN) + ValidCount(def.mEnko, def.mEnkoN) +
-           ValidCount(def.mTen, def.mTenN) + ValidCount(def.mMoji, def.mMojiN) +
-           ValidCount(def.mSunpo, def.mSunpoN) + ValidCount(def.mSolid, def.mSolidN);
+    std::int64_t cost = 1 + ValidCount(def.mLine, def.mLineN);
+    cost += kShapeCost * (ValidCount(def.mTen, def.mTenN) + ValidCount(def.mEnko, def.mEnkoN) +
+                          ValidCount(def.mSolid, def.mSolidN));
+    for (std::int32_t i = 0, n = ValidCount(def.mMoji, def.mMojiN); i < n; ++i)
+        cost += kShapeCost + static_cast<std::int64_t>(def.mMoji[i].str.size());
+    for (std::int32_t i = 0, n = ValidCount(def.mSunpo, def.mSunpoN); i < n; ++i)
+        cost += kShapeCost + static_cast<std::int64_t>(def.mSunpo[i].Moji.str.size());
+    return cost;
 }
 
 struct Placement {

@@ -16,10 +16,11 @@ struct TEntJcfHeader {
     std::int32_t n2 = 0;  // block definitions
 };
 
-// Entities visited through block placements that one figure may cost. The block tree takes
-// nodes only while their definitions' members fit in it, and the extents and the drawing walk
-// that tree, so that measuring and drawing any figure stay bounded whatever its blocks; a figure
-// beyond it is drawn with the placements that fitted.
+// Work through block placements that one figure may cost, in entities visited (a curve, a fill
+// or a character counting more than a line). The block tree takes nodes only while their
+// definitions' members fit in it, and the extents and the drawing walk that tree, so that
+// measuring and drawing any figure stay bounded whatever its blocks; a figure beyond it is drawn
+// with the placements that fitted.
 inline constexpr std::int64_t kPlacedEntityBudget = std::int64_t{1} << 21;
 
 // The figure model shared by TJcfData (clipboard streams) and TJwsData (JWS files):
