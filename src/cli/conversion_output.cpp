@@ -50,7 +50,8 @@ int OutcomeExitCode(StreamFileOutcome outcome) {
 
 void ReportOutcome(std::string_view command, StreamFileOutcome outcome, const std::string& in, const std::string& out,
                    std::ostream& err) {
-    if (outcome == StreamFileOutcome::Unreadable) ReportUnreadable(err, command, in, "not a readable figure stream");
+    if (outcome == StreamFileOutcome::Unreadable)
+        ReportUnreadable(err, command, in, ReadProblem(ArgPath(in), "not a readable figure stream"));
     if (outcome == StreamFileOutcome::WriteFailed) ReportUnwritable(err, command, out, ArgPath(out));
 }
 
