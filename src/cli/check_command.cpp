@@ -4,7 +4,6 @@
 #include "cli/commands.h"
 #include "cli/conversion_output.h"
 #include "cli/failure_messages.h"
-#include "cli/figure_kind.h"
 #include "cli/figure_reading.h"
 
 namespace torvane::cli {
@@ -18,7 +17,8 @@ void AddCheckCommand(CLI::App& app, Streams streams, int& exit_code) {
         ->check(CLI::IsMember({"jcf", "jws", "jwk"}));
     command->callback([streams, &exit_code, file, kind_name] {
         const std::filesystem::path path = ArgPath(*file);
-        const FigureKind kind = kind_name->empty() ? DetectFigureKind(path) : *ParseFigureKind(*kind_name);
+        const FigureKind kind =
+            kind_name->empty() ? FigureKindOfFile(path).value_or(FigureKind::Jcf) : *FigureKindOfName(*kind_name);
         const bool accepted = CheckFigure(kind, path);
         streams.out << "{\"kind\": \"" << FigureKindName(kind) << "\", \"check\": " << (accepted ? "true" : "false")
                     << "}\n";

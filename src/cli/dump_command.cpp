@@ -4,7 +4,6 @@
 #include "cli/commands.h"
 #include "cli/conversion_output.h"
 #include "cli/failure_messages.h"
-#include "cli/figure_kind.h"
 #include "cli/figure_reading.h"
 
 namespace torvane::cli {
@@ -23,7 +22,8 @@ void AddDumpCommand(CLI::App& app, Streams streams, int& exit_code) {
         ->check(CLI::IsMember({"jcf", "jws", "jwk"}));
     command->callback([streams, &exit_code, options] {
         const std::filesystem::path path = ArgPath(options->file);
-        const FigureKind kind = options->kind.empty() ? DetectFigureKind(path) : *ParseFigureKind(options->kind);
+        const FigureKind kind =
+            options->kind.empty() ? FigureKindOfFile(path).value_or(FigureKind::Jcf) : *FigureKindOfName(options->kind);
         bool read = false;
         streams.out << DumpFigure(kind, path, options->extents, read);
         if (!read) {

@@ -26,6 +26,15 @@ std::string WriteProblem(const std::filesystem::path& path) {
     return "it cannot be written";
 }
 
+const char* FigureKindDescription(FigureKind kind) {
+    switch (kind) {
+        case FigureKind::Jws: return "JWS figure file";
+        case FigureKind::Jwk: return "JWK figure file";
+        case FigureKind::Jcf: break;
+    }
+    return "figure stream";
+}
+
 void ReportUnreadable(std::ostream& err, std::string_view command, std::string_view argument,
                       std::string_view reason) {
     err << command << ": cannot read " << argument << ": " << reason << "\n";

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "figure/figure_kind.h"
+
 namespace torvane::cli {
 
 // Exit codes of every command.
@@ -16,6 +18,9 @@ inline constexpr int kExitUsage = 2;
 std::string ReadProblem(const std::filesystem::path& path, std::string_view otherwise);
 // Why an output could not be written: a missing folder, a folder in its place, or the writing.
 std::string WriteProblem(const std::filesystem::path& path);
+
+// "figure stream", "JWS figure file" or "JWK figure file".
+const char* FigureKindDescription(FigureKind kind);
 
 // "command: cannot read argument: reason" and "command: cannot write argument: reason" on err,
 // with the argument as it was given.

@@ -5,11 +5,11 @@
 #include "cli/commands.h"
 #include "cli/conversion_output.h"
 #include "cli/failure_messages.h"
-#include "platform/bitmap.h"
 #include "render/gra_attribute.h"
 #include "render/thumbnail.h"
+#include "util/bmp_file.h"
 #if !defined(_WIN32)
-#include "platform/portable/png_writer.h"
+#include "cli/png_writer.h"
 #endif
 
 namespace torvane::cli {

@@ -8,6 +8,8 @@
 #include "app/form1_view.h"
 #include "platform/clock.h"
 #include "platform/ui_services.h"
+#include "support/fixed_clock.h"
+#include "support/recording_ui.h"
 #include "support/test_files.h"
 
 namespace torvane::test {
@@ -40,23 +42,6 @@ public:
 private:
     void Record(std::string call) { calls_.push_back(std::move(call)); }
     std::vector<std::string> calls_;
-};
-
-class RecordingUi final : public UiServices {
-public:
-    void Message(std::u16string_view text) override { messages.emplace_back(text); }
-    bool Confirm(std::u16string_view) override { return true; }
-    void Beep() override { ++beeps; }
-    void SetBusy(bool) override {}
-    std::vector<std::u16string> messages;
-    int beeps = 0;
-};
-
-class FixedClock final : public Clock {
-public:
-    LocalTime Now() const override { return now; }
-    void Sleep(std::uint32_t) const override {}
-    LocalTime now{2026, 12, 9, 14, 30, 5, 0};
 };
 
 // A form started beside an executable in a fresh folder.

@@ -9,6 +9,7 @@
 #include "platform/bitmap.h"
 #include "render/gra_attribute.h"
 #include "support/test_files.h"
+#include "util/bmp_file.h"
 
 namespace torvane::test {
 namespace {
