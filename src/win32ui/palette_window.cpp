@@ -1,10 +1,11 @@
-#include "platform/win32/ui/palette_window.h"
+#include "win32ui/palette_window.h"
 
 #include <windowsx.h>
 
 #include <string>
 
 #include "app/palette_hit_test.h"
+#include "platform/win32/gdi_objects.h"
 
 namespace torvane {
 namespace {
@@ -31,46 +32,22 @@ LRESULT HitCode(PaletteHit hit) {
     return HTCLIENT;
 }
 
-void FillSolid(HDC dc, const RECT& rect, COLORREF color) {
-    HBRUSH brush = CreateSolidBrush(color);
-    FillRect(dc, &rect, brush);
-    DeleteObject(brush);
-}
-
 }  // namespace
-
-PaletteWindow::PaletteWindow(HINSTANCE instance) : instance_(instance) {}
-
-PaletteWindow::~PaletteWindow() {
-    if (hwnd_) DestroyWindow(hwnd_);
-}
 
 bool PaletteWindow::Create(TForm1& form) {
     form_ = &form;
-    WNDCLASSW wc{};
-    wc.style = CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = WindowProc;
-    wc.hInstance = instance_;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kClassName;
-    RegisterClassW(&wc);
     const TWindowBounds& b = form.Geometry.Form1;
-    hwnd_ = CreateWindowExW(WS_EX_APPWINDOW, kClassName, kCaption, WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU, b.Left,
-                            b.Top, b.Width, b.Height, nullptr, nullptr, instance_, this);
-    return hwnd_ != nullptr;
+    WindowSpec spec;
+    spec.class_name = kClassName;
+    spec.title = kCaption;
+    spec.style = WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU;
+    spec.ex_style = WS_EX_APPWINDOW;
+    spec.bounds = {b.Left, b.Top, b.Left + b.Width, b.Top + b.Height};
+    spec.class_style = CS_HREDRAW | CS_VREDRAW;
+    return CreateWindowOf(spec);
 }
 
-LRESULT CALLBACK PaletteWindow::WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lparam);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-        static_cast<PaletteWindow*>(create->lpCreateParams)->hwnd_ = hwnd;
-    }
-    auto* self = reinterpret_cast<PaletteWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    return self ? self->Handle(message, wparam, lparam) : DefWindowProcW(hwnd, message, wparam, lparam);
-}
-
-LRESULT PaletteWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT PaletteWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
         case WM_PAINT:
             Paint();
@@ -80,7 +57,7 @@ LRESULT PaletteWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_NCHITTEST: {
             POINT pt{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
             RECT rect{};
-            GetWindowRect(hwnd_, &rect);
+            GetWindowRect(Handle(), &rect);
             return HitCode(PaletteHitTest(pt.x - rect.left, pt.y - rect.top, rect.right - rect.left,
                                           rect.bottom - rect.top, form_->LocateLoc == 1));
         }
@@ -103,28 +80,27 @@ LRESULT PaletteWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
             Close();
             return 0;
         case WM_DESTROY:
-            hwnd_ = nullptr;
             PostQuitMessage(0);
             return 0;
         default:
             break;
     }
-    return DefWindowProcW(hwnd_, message, wparam, lparam);
+    return DefaultHandling(message, wparam, lparam);
 }
 
 void PaletteWindow::Close() {
     if (closed_) return;
     closed_ = true;
     form_->FormClose();
-    DestroyWindow(hwnd_);
+    DestroyWindow(Handle());
 }
 
 // Background `Shape1` with its 2-pixel edge, the monitor indicator `Shape2` and the page label.
 void PaletteWindow::Paint() {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd_, &ps);
+    const PaintDc paint(Handle());
+    const HDC dc = paint.get();
     RECT client{};
-    GetClientRect(hwnd_, &client);
+    GetClientRect(Handle(), &client);
     const auto back = static_cast<COLORREF>(form_->ColBacc);
     const auto edge = static_cast<COLORREF>(form_->ColEdge);
     FillSolid(dc, client, edge);
@@ -132,33 +108,28 @@ void PaletteWindow::Paint() {
     FillSolid(dc, inside, back);
 
     const COLORREF indicator = form_->LocateLoc == 1 ? RGB(0x80, 0x80, 0x80) : RGB(0xFF, 0, 0);
-    HBRUSH brush = CreateSolidBrush(indicator);
-    HPEN pen = CreatePen(PS_SOLID, 1, indicator);
-    HGDIOBJ old_brush = SelectObject(dc, brush);
-    HGDIOBJ old_pen = SelectObject(dc, pen);
-    if (monitor_running_) {
-        Ellipse(dc, 4, 4, 14, 14);
-    } else {
-        Rectangle(dc, 4, 4, 14, 14);
+    const GdiBrush brush = SolidBrush(indicator);
+    const GdiPen pen = SolidPen(1, indicator);
+    {
+        const SelectedObject with_brush(dc, brush.get());
+        const SelectedObject with_pen(dc, pen.get());
+        if (monitor_running_) {
+            Ellipse(dc, 4, 4, 14, 14);
+        } else {
+            Rectangle(dc, 4, 4, 14, 14);
+        }
     }
-    SelectObject(dc, old_brush);
-    SelectObject(dc, old_pen);
-    DeleteObject(brush);
-    DeleteObject(pen);
 
     const int s = form_->SwSize;
     const bool landscape = client.right >= client.bottom;
     const int x = landscape ? 4 : 5 * s + 14;
     const int y = landscape ? 5 * s + 14 : 4;
-    HFONT font = CreateFontW(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, L"Arial");
-    HGDIOBJ old_font = SelectObject(dc, font);
+    const GdiFont font = PixelFont(L"Arial", 13);
+    const SelectedObject with_font(dc, font.get());
     SetBkColor(dc, back);
     SetTextColor(dc, edge == back ? RGB(0, 0, 0) : edge);
     const std::wstring label(page_label_.begin(), page_label_.end());
     TextOutW(dc, x, y, label.c_str(), static_cast<int>(label.size()));
-    SelectObject(dc, old_font);
-    DeleteObject(font);
-    EndPaint(hwnd_, &ps);
 }
 
 // The palette has no clip buttons yet: it shows an empty clip field.
@@ -169,7 +140,7 @@ void PaletteWindow::FreeClipButtons() {}
 
 void PaletteWindow::SetPageLabel(std::u16string_view text) {
     page_label_ = text;
-    if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
+    if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void PaletteWindow::ProcessMessages() {
@@ -186,28 +157,28 @@ void PaletteWindow::ProcessMessages() {
 
 void PaletteWindow::SetMonitorTimer(bool enabled, int interval) {
     if (enabled) {
-        SetTimer(hwnd_, kMonitorTimer, static_cast<UINT>(interval), nullptr);
+        SetTimer(Handle(), kMonitorTimer, static_cast<UINT>(interval), nullptr);
     } else {
-        KillTimer(hwnd_, kMonitorTimer);
+        KillTimer(Handle(), kMonitorTimer);
     }
 }
 
 void PaletteWindow::SetMonitorIndicator(bool running) {
     monitor_running_ = running;
-    if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
+    if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
 }
 
-void PaletteWindow::StartTrackingTimer(int interval) { SetTimer(hwnd_, kTrackingTimer, static_cast<UINT>(interval), nullptr); }
+void PaletteWindow::StartTrackingTimer(int interval) { SetTimer(Handle(), kTrackingTimer, static_cast<UINT>(interval), nullptr); }
 
 void PaletteWindow::ReadWindowGeometry(TWindowGeometry& geometry) {
     RECT rect{};
-    if (!hwnd_ || !GetWindowRect(hwnd_, &rect)) return;
+    if (!Handle() || !GetWindowRect(Handle(), &rect)) return;
     geometry.Form1 = {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
 
 void PaletteWindow::ApplyWindowGeometry(const TWindowGeometry& geometry) {
     const TWindowBounds& b = geometry.Form1;
-    SetWindowPos(hwnd_, nullptr, b.Left, b.Top, std::max(b.Width, kMinimumSide), std::max(b.Height, kMinimumSide),
+    SetWindowPos(Handle(), nullptr, b.Left, b.Top, std::max(b.Width, kMinimumSide), std::max(b.Height, kMinimumSide),
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -216,16 +187,16 @@ void PaletteWindow::SetBrowserFolders(const std::vector<std::u16string>&) {}
 void PaletteWindow::CloseFigureBrowser() {}
 
 void PaletteWindow::SetPanelColor(int) {
-    if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
+    if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void PaletteWindow::SetStayOnTop(bool on_top) {
-    SetWindowPos(hwnd_, on_top ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(Handle(), on_top ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void PaletteWindow::SetTranslucent(int alpha) {
-    SetWindowLongW(hwnd_, GWL_EXSTYLE, GetWindowLongW(hwnd_, GWL_EXSTYLE) | WS_EX_LAYERED);
-    SetLayeredWindowAttributes(hwnd_, 0, static_cast<BYTE>(alpha), LWA_ALPHA);
+    SetWindowLongW(Handle(), GWL_EXSTYLE, GetWindowLongW(Handle(), GWL_EXSTYLE) | WS_EX_LAYERED);
+    SetLayeredWindowAttributes(Handle(), 0, static_cast<BYTE>(alpha), LWA_ALPHA);
 }
 
 // The bottom strip's controls come with the palette layout; until then the inputs are kept

@@ -2,21 +2,17 @@
 #include <windows.h>
 
 #include "app/form1.h"
+#include "platform/win32/window_base.h"
 
 namespace torvane {
 
 // The palette: TForm1's borderless main window. It shows the form's state and forwards the
 // window's events (close, log-off, activation, timers, hit-testing) to the form.
-class PaletteWindow final : public TForm1View {
+class PaletteWindow final : public WindowBase, public TForm1View {
 public:
-    explicit PaletteWindow(HINSTANCE instance);
-    ~PaletteWindow() override;
-    PaletteWindow(const PaletteWindow&) = delete;
-    PaletteWindow& operator=(const PaletteWindow&) = delete;
 
     // Creates the (hidden) window for `form`, which must outlive it.
     bool Create(TForm1& form);
-    HWND Handle() const { return hwnd_; }
 
     void ClearButtonImage(int button) override;
     void LoadButtonImage(int button, const std::filesystem::path& bitmap) override;
@@ -40,13 +36,10 @@ public:
     void FreeClipButtons() override;
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
-    LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+    LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
     void Paint();
     void Close();
 
-    HINSTANCE instance_;
-    HWND hwnd_ = nullptr;
     TForm1* form_ = nullptr;
     bool monitor_running_ = false;
     std::u16string page_label_ = u"P0";
