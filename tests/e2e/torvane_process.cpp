@@ -26,7 +26,7 @@ BOOL CALLBACK MatchChild(HWND child, LPARAM context) {
     wchar_t text[64]{};
     GetClassNameW(child, name, 64);
     GetWindowTextW(child, text, 64);
-    if (_wcsicmp(name, search.window_class.c_str()) == 0 && search.caption == text) {
+    if (_wcsicmp(name, search.window_class.c_str()) == 0 && (search.caption.empty() || search.caption == text)) {
         search.found = child;
         return FALSE;
     }
@@ -96,6 +96,11 @@ TorvaneProcess::~TorvaneProcess() {
 }
 
 HWND TorvaneProcess::Start(double seconds) {
+    // An earlier test's figure on the clipboard would be captured at start.
+    if (OpenClipboard(nullptr)) {
+        EmptyClipboard();
+        CloseClipboard();
+    }
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     std::wstring command = L"\"" + exe_.wstring() + L"\"";
@@ -129,7 +134,23 @@ HWND TorvaneProcess::Start(double seconds) {
 
 long TorvaneProcess::CloseAndWait(double seconds) {
     PostMessageW(palette_, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(info_.hProcess, static_cast<DWORD>(seconds * 1000)) != WAIT_OBJECT_0) return -1;
+    if (WaitForSingleObject(info_.hProcess, static_cast<DWORD>(seconds * 1000)) != WAIT_OBJECT_0) {
+        // What holds it open: its visible windows (a message box shows its text).
+        EnumWindows(
+            [](HWND hwnd, LPARAM pid) -> BOOL {
+                DWORD owner = 0;
+                GetWindowThreadProcessId(hwnd, &owner);
+                if (owner != static_cast<DWORD>(pid) || !IsWindowVisible(hwnd)) return TRUE;
+                wchar_t name[64]{}, title[128]{}, text[256]{};
+                GetClassNameW(hwnd, name, 64);
+                GetWindowTextW(hwnd, title, 128);
+                GetDlgItemTextW(hwnd, 0xFFFF, text, 256);
+                std::fprintf(stderr, "open window: %ls \"%ls\" %ls\n", name, title, text);
+                return TRUE;
+            },
+            static_cast<LPARAM>(info_.dwProcessId));
+        return -1;
+    }
     DWORD code = 0;
     GetExitCodeProcess(info_.hProcess, &code);
     return static_cast<long>(code);
@@ -146,6 +167,20 @@ void MouseButton(POINT screen, DWORD flags) {
 void ClickAt(POINT screen, bool right) {
     MouseButton(screen, right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
     MouseButton(screen, right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
+}
+
+void Drag(POINT from, POINT to) {
+    MouseButton(from, MOUSEEVENTF_LEFTDOWN);
+    Sleep(100);
+    MouseButton({(from.x + to.x) / 2, (from.y + to.y) / 2}, MOUSEEVENTF_MOVE);
+    Sleep(50);
+    MouseButton(to, MOUSEEVENTF_MOVE);
+    Sleep(50);
+    MouseButton(to, MOUSEEVENTF_LEFTUP);
+    // Wine's window move loop may start only after the first release was handled and then waits
+    // for another; a second release ends it where it is.
+    Sleep(100);
+    MouseButton(to, MOUSEEVENTF_LEFTUP);
 }
 
 void PressKey(WORD key) {

@@ -34,6 +34,9 @@ struct SettingsFile {
     SettingsFile();
     // The index line of (page, row).
     std::string& Clip(int page, int row) { return lines[static_cast<std::size_t>(kFirstClip + page * 100 + row)]; }
+    const std::string& Clip(int page, int row) const {
+        return lines[static_cast<std::size_t>(kFirstClip + page * 100 + row)];
+    }
     int Number(int line) const { return std::stoi(lines[static_cast<std::size_t>(line)]); }
     void Write(const std::filesystem::path& file) const;
     static SettingsFile Read(const std::filesystem::path& file);
@@ -51,7 +54,7 @@ public:
     TorvaneProcess(const TorvaneProcess&) = delete;
     TorvaneProcess& operator=(const TorvaneProcess&) = delete;
 
-    // Starts it and waits for its visible palette; the palette or null.
+    // Empties the clipboard, starts it and waits for its visible palette; the palette or null.
     HWND Start(double seconds = 30);
     HWND palette() const { return palette_; }
     // Exit code after a close request, or -1 when it did not end within `seconds`.
@@ -68,8 +71,12 @@ private:
 void ClickAt(POINT screen, bool right = false);
 void MouseButton(POINT screen, DWORD flags);
 void PressKey(WORD key);
+// Presses the left button at `from`, moves to `to` and releases it there, pausing between the
+// steps as a hand does (a move loop starts only once the press has been handled).
+void Drag(POINT from, POINT to);
 
-// The child window of `parent` (searched in depth) of that class and caption; null when none.
+// The first child window of `parent` (searched in depth) of that class and caption (any caption
+// when empty); null when none.
 HWND FindChild(HWND parent, const std::wstring& window_class, const std::wstring& caption);
 
 }  // namespace torvane::test
