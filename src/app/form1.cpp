@@ -40,7 +40,7 @@ void TForm1::FormCreate(const std::filesystem::path& exePath) {
 
 void TForm1::FormShow() {
     view_.ReadWindowGeometry(Geometry);
-    SettingsIn(SettingsFile);
+    if (!SettingsIn(SettingsFile)) SetUnreadableAside(SettingsFile);
     view_.ApplyWindowGeometry(Geometry);
     // The palette has no border: its client area is the window.
     ClientWidth = std::max(Geometry.Form1.Width, PaletteMinimumSide);

@@ -56,9 +56,9 @@ public:
     // Frees what SystemInit created; nothing when it is not created.
     void SystemFree();
 
-    // Reads every setting and the clip index; a missing file leaves the defaults. A file that
-    // exists but cannot be read is set aside (or, failing that, never overwritten).
-    void SettingsIn(const std::filesystem::path& path);
+    // Reads every setting and the clip index; a missing file leaves the defaults. False when
+    // the file exists but cannot be read (the defaults then stay too).
+    bool SettingsIn(const std::filesystem::path& path);
     // Writes them; the old file is replaced only when the new one is complete. False when the
     // file could not be written (the old one then stays as it was).
     bool SettingsOut(const std::filesystem::path& path);
@@ -140,7 +140,6 @@ public:
     int MenuContext = 0;      // button the menu was opened on; 0 from a command button
     bool ReadyFlag = false;   // palette built
     bool StartMonitorFlag = false;  // start the monitor when the application becomes active
-    bool MonitorRunning = false;
     WindowHandle LastJww = 0;       // last active Jw_cad window
     std::vector<TJwwHandleField> JwwList;  // Jw_cad windows of the last tracking tick
     std::uint32_t HD0 = 0;          // clipboard formats "DataObject", "Jw_win", "Ole Private Data"
@@ -164,6 +163,8 @@ public:
 
 private:
     void SetDefaults();
+    // The settings file holds the clip index of pages 1 to 3: one that cannot be read is renamed
+    // aside, or, when that fails, left alone and not written at close.
     void SetUnreadableAside(const std::filesystem::path& path);
     void ReloadAllThumbnails();
     // Copies the four files of clip `from` on the current page to clip `to` on `page`.

@@ -18,13 +18,11 @@ std::filesystem::path WorkingCopy(int q) { return TempPath / ("prev." + std::to_
 }  // namespace
 
 void TForm1::MonitorStart() {
-    MonitorRunning = true;
     view_.SetMonitorIndicator(true);
     view_.SetMonitorTimer(true, Ktime);
 }
 
 void TForm1::MonitorStop() {
-    MonitorRunning = false;
     view_.SetMonitorTimer(false, Ktime);
     view_.SetMonitorIndicator(false);
 }
@@ -54,7 +52,7 @@ bool TForm1::CaptureClip() {
 }
 
 void TForm1::CaptureNewClip() {
-    if (clipboards_.ClipFormatCount() <= 2) return;
+    if (!JCF || clipboards_.ClipFormatCount() <= 2) return;
     HD0 = clipboards_.ClipRegister(u"DataObject");
     HD1 = clipboards_.ClipRegister(u"Jw_win");
     HD2 = clipboards_.ClipRegister(u"Ole Private Data");

@@ -89,9 +89,6 @@ std::optional<std::filesystem::path> FreeAsideName(const std::filesystem::path& 
 
 }  // namespace
 
-// The settings file exists but cannot be read (held by other software, or damaged): it holds
-// the clip index of pages 1 to 3, so it is renamed aside, or, when that fails, left alone
-// and not written at close.
 void TForm1::SetUnreadableAside(const std::filesystem::path& path) {
     const std::u16string name = path.u16string();
     if (const auto aside = FreeAsideName(path)) {
@@ -115,13 +112,12 @@ void TForm1::SetDefaults() {
     BrowserFolders.clear();
 }
 
-void TForm1::SettingsIn(const std::filesystem::path& path) {
+bool TForm1::SettingsIn(const std::filesystem::path& path) {
     SetDefaults();
     const std::optional<std::string> bytes = ReadFileBytes(path);
     if (!bytes) {
         std::error_code error;
-        if (std::filesystem::exists(path, error)) SetUnreadableAside(path);
-        return;
+        return !std::filesystem::exists(path, error) && !error;
     }
     SettingsReader in(*bytes);
 
@@ -193,6 +189,7 @@ void TForm1::SettingsIn(const std::filesystem::path& path) {
         if (row >= ClipRows || (page == 0 && Histo == 0) || !IsPlainClipName(name)) continue;
         StringGrid1[page][row] = std::move(name);
     }
+    return true;
 }
 
 bool TForm1::SettingsOut(const std::filesystem::path& path) {

@@ -10,7 +10,7 @@ void TForm1::MakeClipImage(int button, int page, const std::u16string& name) {
     // The button shows the page shown; a clip of another page only gets its file.
     const bool shown = page == CurPage && button >= 1 && button <= BtnNum;
     if (shown) view_.ClearButtonImage(button);
-    if (page < 0 || page >= PageCount || !IsPlainClipName(name)) return;
+    if (!JCF || page < 0 || page >= PageCount || !IsPlainClipName(name)) return;
     const TRect picture = ClipPictureRect(BtnWi, BtnHe);
     const auto bitmap = ClipFile(PageFolders[page], name, ".bmp");
     if (!MakeThumbnail(*JCF, ClipFile(PageFolders[page], name, ".1"), bitmap, picture.Width, picture.Height,
@@ -21,12 +21,12 @@ void TForm1::MakeClipImage(int button, int page, const std::u16string& name) {
 
 void TForm1::RegenerateThumbnails() {
     if (!ui_.Confirm(u"このページのクリップ画像を再生成します。時間が掛かりますが本当によろしいですか？")) return;
+    // No window messages are handled meanwhile: only Escape, read from the keyboard, stops it.
     CursorShown busy(view_, TPaletteCursor::Busy);
     for (int row = 0; row < BtnNum && row < ClipRows; ++row) {
         const std::u16string& name = StringGrid1[CurPage][row];
         if (services_.keyboard.IsHeld(Keyboard::kEscape) || name.empty()) break;
         MakeClipImage(row + 1, CurPage, name);
-        view_.ProcessMessages();
     }
 }
 

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <new>
 #include <string>
 
 #include "app/clip_names.h"
@@ -23,7 +24,7 @@ constexpr std::u16string_view kIgnoredByViewers[] = {u"Clipboard Viewer Ignore",
 }  // namespace
 
 void TForm1::TransferClip(int page, int row) {
-    if (page < 0 || page >= PageCount || row < 0 || row >= ClipRows) return;
+    if (!JCF || page < 0 || page >= PageCount || row < 0 || row >= ClipRows) return;
     const std::u16string name = StringGrid1[page][row];
     if (!IsPlainClipName(name)) return;
     HD0 = clipboards_.ClipRegister(u"DataObject");
@@ -38,6 +39,10 @@ void TForm1::TransferClip(int page, int row) {
         PutClipOnClipboard(PageFolders[page], name);
     } catch (const ClipboardUnavailable&) {
         return;  // the user has been told
+    } catch (const std::bad_alloc&) {
+        ListBox2.clear();
+        ui_.Message(u"メモリが足りないため、クリップをクリップボードへ転送できませんでした。");
+        return;
     }
     JwwPaste();
 }

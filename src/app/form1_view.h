@@ -60,7 +60,8 @@ public:
 
     // Clip buttons, numbered from 1.
     virtual void ClearButtonImage(int button) = 0;
-    // Puts the bitmap file on the button; a file that cannot be loaded is ignored.
+    // Puts the bitmap file on the button and shows it at once; a file that cannot be loaded is
+    // ignored.
     virtual void LoadButtonImage(int button, const std::filesystem::path& bitmap) = 0;
     virtual void SetButtonRaised(int button) = 0;
     virtual void SetPageLabel(std::u16string_view text) = 0;

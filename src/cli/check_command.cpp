@@ -2,7 +2,6 @@
 #include <string>
 
 #include "cli/commands.h"
-#include "cli/figure_kind.h"
 #include "cli/figure_reading.h"
 
 namespace torvane::cli {
@@ -15,7 +14,7 @@ void AddCheckCommand(CLI::App& app, Streams streams, int& exit_code) {
     command->add_option("--kind", *kind_name, "jcf, jws or jwk (default: from the first bytes)")
         ->check(CLI::IsMember({"jcf", "jws", "jwk"}));
     command->callback([streams, &exit_code, file, kind_name] {
-        const FigureKind kind = kind_name->empty() ? DetectFigureKind(*file) : *ParseFigureKind(*kind_name);
+        const FigureKind kind = kind_name->empty() ? FigureKindOfFile(*file).value_or(FigureKind::Jcf) : *FigureKindOfName(*kind_name);
         const bool accepted = CheckFigure(kind, *file);
         streams.out << "{\"kind\": \"" << FigureKindName(kind) << "\", \"check\": " << (accepted ? "true" : "false")
                     << "}\n";

@@ -2,7 +2,6 @@
 #include <string>
 
 #include "cli/commands.h"
-#include "cli/figure_kind.h"
 #include "cli/figure_reading.h"
 
 namespace torvane::cli {
@@ -20,7 +19,8 @@ void AddDumpCommand(CLI::App& app, Streams streams, int& exit_code) {
     command->add_option("--kind", options->kind, "jcf, jws or jwk (default: from the first bytes)")
         ->check(CLI::IsMember({"jcf", "jws", "jwk"}));
     command->callback([streams, &exit_code, options] {
-        const FigureKind kind = options->kind.empty() ? DetectFigureKind(options->file) : *ParseFigureKind(options->kind);
+        const FigureKind kind = options->kind.empty() ? FigureKindOfFile(options->file).value_or(FigureKind::Jcf)
+                                                   : *FigureKindOfName(options->kind);
         bool read = false;
         streams.out << DumpFigure(kind, options->file, options->extents, read);
         exit_code = read ? 0 : 1;

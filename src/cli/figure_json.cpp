@@ -9,15 +9,6 @@
 namespace torvane::cli {
 namespace {
 
-// The first `count` records of `records` (never more than they hold), each as JSON.
-template <typename Record, typename ToJson>
-Json Records(const std::vector<Record>& records, std::int32_t count, ToJson to_json) {
-    Json out = Json::array();
-    const std::size_t n = std::min<std::size_t>(records.size(), static_cast<std::size_t>(std::max(count, 0)));
-    for (std::size_t i = 0; i < n; ++i) out.push_back(to_json(records[i]));
-    return out;
-}
-
 Json Attr(const TEntJwwAttr& a) {
     return Json{{"lGroup", a.lGroup}, {"nPenStyle", a.nPenStyle}, {"nPenColor", a.nPenColor},
                 {"nPenWidth", a.nPenWidth}, {"nLayer", a.nLayer}, {"nGLayer", a.nGLayer}, {"sFlg", a.sFlg}};

@@ -2,7 +2,7 @@
 #include <filesystem>
 #include <string>
 
-#include "cli/figure_kind.h"
+#include "figure/figure_kind.h"
 
 namespace torvane::cli {
 

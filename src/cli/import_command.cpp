@@ -1,10 +1,10 @@
-#include <fstream>
 #include <memory>
 #include <nlohmann/json.hpp>
 
 #include "cli/commands.h"
 #include "cli/conversion_output.h"
 #include "convert/figure_import.h"
+#include "figure/figure_kind.h"
 
 namespace torvane::cli {
 namespace {
@@ -13,22 +13,17 @@ struct ImportOptions {
     std::string figure, out, kind;
 };
 
-// "jws" or "jwk" from the file's first bytes, unless given.
-std::string FigureKind(const std::filesystem::path& figure, const std::string& given) {
+// "jws" or "jwk" from the file's first bytes, unless given; empty for any other file.
+std::string ImportKind(const std::filesystem::path& figure, const std::string& given) {
     if (!given.empty()) return given;
-    char head[12] = {};
-    std::ifstream file(figure, std::ios::binary);
-    file.read(head, sizeof head);
-    const std::string_view bytes(head, static_cast<std::size_t>(file.gcount()));
-    if (bytes.starts_with("JwsData")) return "jws";
-    if (bytes.starts_with("jw_cad(c)sym")) return "jwk";
-    return "";
+    const FigureKind kind = FigureKindOfFile(figure).value_or(FigureKind::Jcf);
+    return kind == FigureKind::Jcf ? "" : FigureKindName(kind);
 }
 
 int RunImport(const ImportOptions& options, Streams streams) {
     const auto figure = ArgPath(options.figure);
     const auto out = ArgPath(options.out);
-    const std::string kind = FigureKind(figure, options.kind);
+    const std::string kind = ImportKind(figure, options.kind);
     bool read = false;
     bool written = false;
     TJcfData JCF;

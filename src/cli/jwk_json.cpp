@@ -34,15 +34,6 @@ Json JwkMojiType(const TEntJwcMojiType& r) {
     return Json{{"penNo", r.penNo}, {"width", r.width}, {"height", r.height}, {"dist", r.dist}};
 }
 
-// The first `count` records (never more than the array holds) as a JSON array.
-template <typename Record, typename Convert>
-Json Records(const std::vector<Record>& records, std::int32_t count, Convert convert) {
-    Json out = Json::array();
-    const auto n = std::min<std::size_t>(records.size(), static_cast<std::size_t>(std::max(count, 0)));
-    for (std::size_t i = 0; i < n; ++i) out.push_back(convert(records[i]));
-    return out;
-}
-
 }  // namespace
 
 Json DocumentJson(const TJwkData& doc) {

@@ -3,10 +3,10 @@
 #include <string>
 
 #include "cli/commands.h"
-#include "platform/bitmap.h"
+#include "util/bmp_file.h"
 #include "render/thumbnail.h"
 #if !defined(_WIN32)
-#include "platform/portable/png_writer.h"
+#include "cli/png_writer.h"
 #endif
 
 namespace torvane::cli {

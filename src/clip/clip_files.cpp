@@ -4,6 +4,8 @@
 #include <fstream>
 #include <system_error>
 
+#include "util/files.h"
+
 namespace torvane {
 
 std::optional<std::vector<std::uint8_t>> ReadFileChunked(const std::filesystem::path& path, std::size_t chunk) {
@@ -19,25 +21,9 @@ std::optional<std::vector<std::uint8_t>> ReadFileChunked(const std::filesystem::
     return bytes;
 }
 
-bool WriteFileChunked(const std::filesystem::path& path, std::span<const std::uint8_t> bytes, std::size_t chunk) {
-    std::filesystem::path temp = path;
-    temp += ".tmp";
+bool WriteFileChunked(const std::filesystem::path& path, std::span<const std::uint8_t> bytes, std::size_t) {
+    if (WriteFileAtomic(path, {reinterpret_cast<const char*>(bytes.data()), bytes.size()})) return true;
     std::error_code ec;
-    bool written = false;
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        for (std::size_t at = 0; out && at < bytes.size(); at += chunk) {
-            const std::size_t n = std::min(chunk, bytes.size() - at);
-            out.write(reinterpret_cast<const char*>(bytes.data() + at), static_cast<std::streamsize>(n));
-        }
-        out.close();
-        written = !out.fail();
-    }
-    if (written) {
-        std::filesystem::rename(temp, path, ec);
-        if (!ec) return true;
-    }
-    std::filesystem::remove(temp, ec);
     std::filesystem::remove(path, ec);
     return false;
 }

@@ -12,19 +12,28 @@ std::span<Record> Valid(std::vector<Record>& records, std::int32_t count) {
     return std::span<Record>(records.data(), n);
 }
 
+void Assign(EntitySet& set, std::span<TEntJwwLine> records) { set.lines = records; }
+void Assign(EntitySet& set, std::span<TEntJwwEnko> records) { set.arcs = records; }
+void Assign(EntitySet& set, std::span<TEntJwwTen> records) { set.points = records; }
+void Assign(EntitySet& set, std::span<TEntJwwMoji> records) { set.texts = records; }
+void Assign(EntitySet& set, std::span<TEntJwwSunpo> records) { set.dimensions = records; }
+void Assign(EntitySet& set, std::span<TEntJwwSolid> records) { set.solids = records; }
+void Assign(EntitySet& set, std::span<TEntJwwBlock> records) { set.blocks = records; }
+
+template <class Owner>
+EntitySet SetOf(Owner& owner) {
+    EntitySet set;
+    ForEachEntityArray(owner, [&set](std::int32_t, auto& records, std::int32_t count) {
+        Assign(set, Valid(records, count));
+    });
+    return set;
+}
+
 }  // namespace
 
 std::vector<EntitySet> AllEntitySets(TJwwFigureData& doc) {
-    std::vector<EntitySet> sets;
-    sets.push_back({Valid(doc.EntLine, doc.EntLineN), Valid(doc.EntEnko, doc.EntEnkoN),
-                    Valid(doc.EntTen, doc.EntTenN), Valid(doc.EntMoji, doc.EntMojiN),
-                    Valid(doc.EntSunpo, doc.EntSunpoN), Valid(doc.EntSolid, doc.EntSolidN),
-                    Valid(doc.EntBlock, doc.EntBlockN)});
-    for (TEntJwwBlockDef& def : Valid(doc.EntBlockDef, doc.EntBlockDefN)) {
-        sets.push_back({Valid(def.mLine, def.mLineN), Valid(def.mEnko, def.mEnkoN), Valid(def.mTen, def.mTenN),
-                        Valid(def.mMoji, def.mMojiN), Valid(def.mSunpo, def.mSunpoN),
-                        Valid(def.mSolid, def.mSolidN), Valid(def.mBlock, def.mBlockN)});
-    }
+    std::vector<EntitySet> sets{SetOf(doc)};
+    for (TEntJwwBlockDef& def : Valid(doc.EntBlockDef, doc.EntBlockDefN)) sets.push_back(SetOf(def));
     return sets;
 }
 

@@ -1,10 +1,10 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <numbers>
 
 #include "convert/fifteen_digits.h"
 #include "convert/figure_import.h"
+#include "util/geometry.h"
 
 namespace torvane {
 namespace {
@@ -28,7 +28,6 @@ constexpr std::array<JwkTextType, 12> kJwkTextTypes{{
     {0, 0, 0, 0},
 }};
 
-constexpr double kRadPerDeg = std::numbers::pi / 180;
 
 // Text type numbers above the table convert as type 0.
 std::uint8_t TextTypeNumber(std::uint8_t no) { return no < kJwkTextTypes.size() ? no : 0; }

@@ -3,8 +3,8 @@
 #include <utility>
 
 #include "convert/paste_entities.h"
-#include "util/jtext.h"
 #include "util/numbers.h"
+#include "util/text_widths.h"
 
 namespace torvane {
 namespace {

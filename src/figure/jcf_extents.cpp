@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <cstddef>
 #include <span>
 #include <vector>
@@ -11,10 +12,9 @@
 namespace torvane {
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 constexpr double kCoincide = 1e-12;
 constexpr int kArcPoints = 73;
-constexpr double kWholeEllipseStep = kPi / 36;  // 5°
+constexpr double kWholeEllipseStep = std::numbers::pi / 36;  // 5°
 
 bool Near(double a, double b) { return std::fabs(a - b) <= kCoincide; }
 
@@ -47,7 +47,7 @@ template <typename Sink>
 void AddEnko(Sink& add, const TEntJwwEnko& enko) {
     const double a = enko.dHankei, b = enko.dHankei * enko.dHenpeiRitsu;
     if (enko.bZenEnFlg != 0)
-        AddEllipsePoints(add, enko.start_x, enko.start_y, a, b, enko.radKatamukiKaku, 0, kPi / 2, 4);
+        AddEllipsePoints(add, enko.start_x, enko.start_y, a, b, enko.radKatamukiKaku, 0, std::numbers::pi / 2, 4);
     else
         AddEllipsePoints(add, enko.start_x, enko.start_y, a, b, enko.radKatamukiKaku, enko.radKaishiKaku,
                          enko.radEnkoKaku / (kArcPoints - 1), kArcPoints);

@@ -2,11 +2,11 @@
 
 #include "figure/extents.h"
 #include "figure/jwk_data.h"
+#include "util/geometry.h"
 
 namespace torvane {
 namespace {
 
-constexpr double kDegree = 3.14159265358979323846 / 180;
 constexpr double kCoincide = 1e-12;
 constexpr double kFullSweep = 1e-14;
 constexpr double kMinScale = 1e-14;
@@ -23,10 +23,10 @@ double ReduceDegrees(double a) {
 void AddArc(ExtentsAccumulator& box, const TEntJwcArc2& arc) {
     const double a = arc.r;
     const double b = static_cast<double>(arc.r) * arc.h;
-    const double tilt = arc.tt * kDegree;
+    const double tilt = arc.tt * kRadPerDeg;
     const double c = std::cos(tilt), s = std::sin(tilt);
     auto add = [&](double tDegrees) {
-        const double t = tDegrees * kDegree;
+        const double t = tDegrees * kRadPerDeg;
         const double u = a * std::cos(t), v = b * std::sin(t);
         box.Extend(arc.x + c * u - s * v, arc.y + s * u + c * v);
     };

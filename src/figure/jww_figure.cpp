@@ -37,20 +37,10 @@ void TJwwFigureData::DataInit() {
     FileOutOpt = 0;
     EntLgrp.clear();
     EntNo.clear();
-    EntLine.clear();
-    EntLineN = 0;
-    EntEnko.clear();
-    EntEnkoN = 0;
-    EntTen.clear();
-    EntTenN = 0;
-    EntMoji.clear();
-    EntMojiN = 0;
-    EntSunpo.clear();
-    EntSunpoN = 0;
-    EntSolid.clear();
-    EntSolidN = 0;
-    EntBlock.clear();
-    EntBlockN = 0;
+    ForEachEntityArray(*this, [](std::int32_t, auto& records, std::int32_t& count) {
+        records.clear();
+        count = 0;
+    });
     EntBlockDef.clear();
     EntBlockDefN = 0;
     EntBlockTree.clear();
@@ -62,24 +52,13 @@ void TJwwFigureData::DataInit() {
 
 void TJwwFigureData::CountEntities() {
     const auto count = [](const auto& array) { return static_cast<std::int32_t>(array.size()); };
-    EntLineN = count(EntLine);
-    EntEnkoN = count(EntEnko);
-    EntTenN = count(EntTen);
-    EntMojiN = count(EntMoji);
-    EntSunpoN = count(EntSunpo);
-    EntSolidN = count(EntSolid);
-    EntBlockN = count(EntBlock);
+    const auto count_array = [&count](std::int32_t, const auto& records, std::int32_t& n) { n = count(records); };
+    ForEachEntityArray(*this, count_array);
     EntBlockDefN = count(EntBlockDef);
     EntBlockTreeN = count(EntBlockTree);
     for (TEntJwwBlockDef& def : EntBlockDef) {
         def.N = count(def.mNo);
-        def.mLineN = count(def.mLine);
-        def.mEnkoN = count(def.mEnko);
-        def.mTenN = count(def.mTen);
-        def.mMojiN = count(def.mMoji);
-        def.mSunpoN = count(def.mSunpo);
-        def.mSolidN = count(def.mSolid);
-        def.mBlockN = count(def.mBlock);
+        ForEachEntityArray(def, count_array);
     }
 }
 
@@ -89,13 +68,7 @@ void TJwwFigureData::DataFree() {
     DataInit();
     EntLgrp.shrink_to_fit();
     EntNo.shrink_to_fit();
-    EntLine.shrink_to_fit();
-    EntEnko.shrink_to_fit();
-    EntTen.shrink_to_fit();
-    EntMoji.shrink_to_fit();
-    EntSunpo.shrink_to_fit();
-    EntSolid.shrink_to_fit();
-    EntBlock.shrink_to_fit();
+    ForEachEntityArray(*this, [](std::int32_t, auto& records, std::int32_t) { records.shrink_to_fit(); });
     EntBlockDef.shrink_to_fit();
     EntBlockTree.shrink_to_fit();
 }

@@ -1,6 +1,8 @@
 #pragma once
+#include <concepts>
 #include <cstdint>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "figure/jwwtype.h"
@@ -109,5 +111,13 @@ protected:
     // Empties the header fields of the concrete document.
     virtual void ResetHeader() = 0;
 };
+
+// VisitEntityArrays over the figure's own entities.
+template <class Figure, class Visit>
+    requires std::derived_from<std::remove_const_t<Figure>, TJwwFigureData>
+void ForEachEntityArray(Figure& f, Visit&& visit) {
+    VisitEntityArrays(visit, f.EntLine, f.EntLineN, f.EntEnko, f.EntEnkoN, f.EntTen, f.EntTenN, f.EntMoji, f.EntMojiN,
+                      f.EntSunpo, f.EntSunpoN, f.EntSolid, f.EntSolidN, f.EntBlock, f.EntBlockN);
+}
 
 }  // namespace torvane

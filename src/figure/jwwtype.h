@@ -1,6 +1,8 @@
 #pragma once
+#include <concepts>
 #include <cstdint>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace torvane {
@@ -126,6 +128,28 @@ struct TEntJwwBlockDef {
     bool ref_flag = false;     // reached from the document's insertions
     std::int32_t ref_no = -1;  // number when written, -1 when not reached
 };
+
+// Calls visit(kind, records, count) for the entity arrays of one entity list, given with their
+// counts in kind order (lines, arcs, points, texts, dimensions, solids, blocks).
+template <class Visit, class L, class E, class T, class M, class D, class S, class B, class N>
+void VisitEntityArrays(Visit&& visit, L& lines, N& line_n, E& arcs, N& arc_n, T& points, N& point_n, M& texts,
+                       N& text_n, D& dimensions, N& dimension_n, S& solids, N& solid_n, B& blocks, N& block_n) {
+    visit(kEntLine, lines, line_n);
+    visit(kEntEnko, arcs, arc_n);
+    visit(kEntTen, points, point_n);
+    visit(kEntMoji, texts, text_n);
+    visit(kEntSunpo, dimensions, dimension_n);
+    visit(kEntSolid, solids, solid_n);
+    visit(kEntBlock, blocks, block_n);
+}
+
+// VisitEntityArrays over the members of a block definition.
+template <class Def, class Visit>
+    requires std::same_as<std::remove_const_t<Def>, TEntJwwBlockDef>
+void ForEachEntityArray(Def& def, Visit&& visit) {
+    VisitEntityArrays(visit, def.mLine, def.mLineN, def.mEnko, def.mEnkoN, def.mTen, def.mTenN, def.mMoji,
+                      def.mMojiN, def.mSunpo, def.mSunpoN, def.mSolid, def.mSolidN, def.mBlock, def.mBlockN);
+}
 
 // One placed occurrence of a block definition; (u, v) of the definition lies at
 // (x + r1·u + r2·v, y + r3·u + r4·v).

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string_view>
+#include <type_traits>
 
 #include "figure/archive_strings.h"
 
@@ -56,8 +57,7 @@ bool ObjectArchiveReader::ReadObjectsAndDefinitions(std::uint32_t count) {
     bool complete = false;
     try {
         doc_.EntNo.reserve(PlausibleObjects(in_, count));
-        ReadObjectList(count, Target{doc_.EntNo, doc_.EntLine, doc_.EntEnko, doc_.EntTen, doc_.EntMoji,
-                                     doc_.EntSunpo, doc_.EntSolid, doc_.EntBlock, false});
+        ReadObjectList(count, doc_, doc_.EntNo);
         std::uint32_t definitions = 0;
         if (!ReadCount(in_, definitions)) throw FormatError{};
         for (std::uint32_t i = 0; i < definitions; ++i) ReadDefinition(i + 1);
@@ -72,27 +72,15 @@ bool ObjectArchiveReader::ReadObjectsAndDefinitions(std::uint32_t count) {
     return complete;
 }
 
-void ObjectArchiveReader::ReadObjectList(std::uint32_t count, const Target& target) {
+template <class Owner>
+void ObjectArchiveReader::ReadObjectList(std::uint32_t count, Owner& owner, std::vector<TEntJwwNo>& order) {
+    plain_factor_ = std::is_same_v<Owner, TEntJwwBlockDef> ? 0.0 : 1.0;
     std::uint32_t read = 0;
     while (read < count) {
         const std::int32_t kind = ReadTag(true);
         if (kind == 0) continue;
-        if (ReadEntity(kind, target)) {
-            const auto index = [&]() -> std::size_t {
-                switch (kind) {
-                    case kEntLine: return target.lines.size();
-                    case kEntEnko: return target.arcs.size();
-                    case kEntTen: return target.points.size();
-                    case kEntMoji: return target.texts.size();
-                    case kEntSunpo: return target.dimensions.size();
-                    case kEntSolid: return target.solids.size();
-                    default: return target.blocks.size();
-                }
-            }();
-            target.order.push_back(TEntJwwNo{kind, static_cast<std::int32_t>(index - 1)});
-        } else {
-            target.order.push_back(TEntJwwNo{});
-        }
+        const std::optional<std::int32_t> index = ReadEntity(kind, owner);
+        order.push_back(index ? TEntJwwNo{kind, *index} : TEntJwwNo{});
         ++next_map_number_;
         ++read;
     }
@@ -117,8 +105,7 @@ void ObjectArchiveReader::ReadDefinition(std::uint32_t position) {
     doc_.EntBlockDef.push_back(std::move(def));
     TEntJwwBlockDef& stored = doc_.EntBlockDef.back();
     stored.mNo.reserve(PlausibleObjects(in_, count));
-    ReadObjectList(count, Target{stored.mNo, stored.mLine, stored.mEnko, stored.mTen, stored.mMoji, stored.mSunpo,
-                                 stored.mSolid, stored.mBlock, true});
+    ReadObjectList(count, stored, stored.mNo);
 }
 
 std::int32_t ObjectArchiveReader::ReadTag(bool object_list) {
@@ -151,32 +138,26 @@ std::int32_t ObjectArchiveReader::ReadTag(bool object_list) {
     return found->second;
 }
 
-bool ObjectArchiveReader::ReadEntity(std::int32_t kind, const Target& target) {
+template <class Owner>
+std::optional<std::int32_t> ObjectArchiveReader::ReadEntity(std::int32_t kind, Owner& owner) {
     // A record whose fixed part is not there is dropped; the data has ended.
     if (!in_.CanHold(1, attr_size_ + kFixedAfterAttr[kind])) {
         in_.Skip(in_.remaining());
         dropped_ = true;
-        return false;
+        return std::nullopt;
     }
-    // A record that breaks off after its fixed part is not kept.
-    auto read_into = [](auto& records, auto&& read) {
+    std::optional<std::int32_t> index;
+    ForEachEntityArray(owner, [&](std::int32_t array_kind, auto& records, std::int32_t) {
+        if (array_kind != kind) return;
+        // A record that breaks off after its fixed part is not kept.
         try {
-            return read(records.emplace_back());
+            if (Read(records.emplace_back())) index = static_cast<std::int32_t>(records.size() - 1);
         } catch (const FormatError&) {
             records.pop_back();
             throw;
         }
-    };
-    switch (kind) {
-        case kEntLine: return read_into(target.lines, [&](auto& r) { return ReadLine(r); });
-        case kEntEnko: return read_into(target.arcs, [&](auto& r) { return ReadArc(r); });
-        case kEntTen:
-            return read_into(target.points, [&](auto& r) { return ReadPoint(r, target.in_definition ? 0.0 : 1.0); });
-        case kEntMoji: return read_into(target.texts, [&](auto& r) { return ReadText(r); });
-        case kEntSunpo: return read_into(target.dimensions, [&](auto& r) { return ReadDimension(r); });
-        case kEntSolid: return read_into(target.solids, [&](auto& r) { return ReadSolid(r); });
-        default: return read_into(target.blocks, [&](auto& r) { return ReadBlock(r); });
-    }
+    });
+    return index;
 }
 
 bool ObjectArchiveReader::ReadAttr(TEntJwwAttr& att) {
@@ -190,7 +171,7 @@ bool ObjectArchiveReader::ReadAttr(TEntJwwAttr& att) {
     return in_.ok();
 }
 
-bool ObjectArchiveReader::ReadLine(TEntJwwLine& line) {
+bool ObjectArchiveReader::Read(TEntJwwLine& line) {
     ReadAttr(line.att);
     line.start_x = in_.Double();
     line.start_y = in_.Double();
@@ -200,7 +181,7 @@ bool ObjectArchiveReader::ReadLine(TEntJwwLine& line) {
     return true;
 }
 
-bool ObjectArchiveReader::ReadArc(TEntJwwEnko& arc) {
+bool ObjectArchiveReader::Read(TEntJwwEnko& arc) {
     ReadAttr(arc.att);
     arc.start_x = in_.Double();
     arc.start_y = in_.Double();
@@ -213,6 +194,8 @@ bool ObjectArchiveReader::ReadArc(TEntJwwEnko& arc) {
     Require();
     return true;
 }
+
+bool ObjectArchiveReader::Read(TEntJwwTen& point) { return ReadPoint(point, plain_factor_); }
 
 bool ObjectArchiveReader::ReadPoint(TEntJwwTen& point, double plain_factor) {
     ReadAttr(point.att);
@@ -237,7 +220,7 @@ void ObjectArchiveReader::ReadMarker(TEntJwwTen& point) {
     Require();
 }
 
-bool ObjectArchiveReader::ReadText(TEntJwwMoji& text) {
+bool ObjectArchiveReader::Read(TEntJwwMoji& text) {
     ReadAttr(text.att);
     text.start_x = in_.Double();
     text.start_y = in_.Double();
@@ -255,11 +238,11 @@ bool ObjectArchiveReader::ReadText(TEntJwwMoji& text) {
     return true;
 }
 
-bool ObjectArchiveReader::ReadDimension(TEntJwwSunpo& dim) {
+bool ObjectArchiveReader::Read(TEntJwwSunpo& dim) {
     ReadAttr(dim.att);
     Require();
-    ReadLine(dim.Sen);
-    ReadText(dim.Moji);
+    Read(dim.Sen);
+    Read(dim.Moji);
     if (!dimension_parts_) {
         dim.bSxfMode = 0;
         dim.Ho1 = TEntJwwLine{dim.att};
@@ -271,13 +254,13 @@ bool ObjectArchiveReader::ReadDimension(TEntJwwSunpo& dim) {
     }
     dim.bSxfMode = in_.U16();
     Require();
-    ReadLine(dim.Ho1);
-    ReadLine(dim.Ho2);
+    Read(dim.Ho1);
+    Read(dim.Ho2);
     for (TEntJwwTen* point : {&dim.Te1, &dim.Te2, &dim.Kt1, &dim.Kt2}) ReadPoint(*point, 0.0);
     return true;
 }
 
-bool ObjectArchiveReader::ReadSolid(TEntJwwSolid& solid) {
+bool ObjectArchiveReader::Read(TEntJwwSolid& solid) {
     ReadAttr(solid.att);
     solid.start_x = in_.Double();
     solid.start_y = in_.Double();
@@ -292,7 +275,7 @@ bool ObjectArchiveReader::ReadSolid(TEntJwwSolid& solid) {
     return true;
 }
 
-bool ObjectArchiveReader::ReadBlock(TEntJwwBlock& block) {
+bool ObjectArchiveReader::Read(TEntJwwBlock& block) {
     ReadAttr(block.att);
     block.DPKijunTen_x = in_.Double();
     block.DPKijunTen_y = in_.Double();

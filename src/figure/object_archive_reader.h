@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -28,33 +29,27 @@ public:
 private:
     struct FormatError {};
 
-    // The entity arrays of the figure or of one block definition.
-    struct Target {
-        std::vector<TEntJwwNo>& order;
-        std::vector<TEntJwwLine>& lines;
-        std::vector<TEntJwwEnko>& arcs;
-        std::vector<TEntJwwTen>& points;
-        std::vector<TEntJwwMoji>& texts;
-        std::vector<TEntJwwSunpo>& dimensions;
-        std::vector<TEntJwwSolid>& solids;
-        std::vector<TEntJwwBlock>& blocks;
-        bool in_definition;
-    };
-
-    void ReadObjectList(std::uint32_t count, const Target& target);
+    // Reads `count` objects into the entity arrays of `owner` (the document or one block
+    // definition) and its order table.
+    template <class Owner>
+    void ReadObjectList(std::uint32_t count, Owner& owner, std::vector<TEntJwwNo>& order);
     void ReadDefinition(std::uint32_t position);
     // The kind the object's class stands for, 0 when the tag names no entity class.
     std::int32_t ReadTag(bool object_list);
-    bool ReadEntity(std::int32_t kind, const Target& target);
+    // Reads one entity of `kind` into its array of `owner`; its index there when it is kept.
+    template <class Owner>
+    std::optional<std::int32_t> ReadEntity(std::int32_t kind, Owner& owner);
 
     bool ReadAttr(TEntJwwAttr& att);
-    bool ReadLine(TEntJwwLine& line);
-    bool ReadArc(TEntJwwEnko& arc);
+    bool Read(TEntJwwLine& line);
+    bool Read(TEntJwwEnko& arc);
+    // A plain point (no marker) of the object list being read gets the size factor plain_factor_.
+    bool Read(TEntJwwTen& point);
+    bool Read(TEntJwwMoji& text);
+    bool Read(TEntJwwSunpo& dim);
+    bool Read(TEntJwwSolid& solid);
+    bool Read(TEntJwwBlock& block);
     bool ReadPoint(TEntJwwTen& point, double plain_factor);
-    bool ReadText(TEntJwwMoji& text);
-    bool ReadDimension(TEntJwwSunpo& dim);
-    bool ReadSolid(TEntJwwSolid& solid);
-    bool ReadBlock(TEntJwwBlock& block);
     void ReadMarker(TEntJwwTen& point);
     std::u16string ReadString();
     void Require() const;
@@ -65,6 +60,7 @@ private:
     bool dimension_parts_;
     std::uint32_t next_map_number_ = 1;
     bool dropped_ = false;
+    double plain_factor_ = 1.0;  // 1 in the figure's own list, 0 in a block definition
     std::vector<std::pair<std::uint32_t, std::int32_t>> classes_;  // map number, kind; ascending
 };
 

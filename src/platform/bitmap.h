@@ -1,7 +1,5 @@
 #pragma once
 #include <cstdint>
-#include <filesystem>
-#include <optional>
 #include <vector>
 
 namespace torvane {
@@ -19,10 +17,5 @@ struct Bitmap {
     std::uint32_t at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
     bool operator==(const Bitmap&) const = default;
 };
-
-// Writes a 24-bit Windows bitmap; never leaves a partial file. False on failure.
-bool SaveBmp(const Bitmap& bitmap, const std::filesystem::path& path);
-// Reads a 24- or 32-bit uncompressed Windows bitmap; nothing when the file is not one.
-std::optional<Bitmap> LoadBmp(const std::filesystem::path& path);
 
 }  // namespace torvane

@@ -1,7 +1,7 @@
 #include "render/dimension_value.h"
 
 #include "render/text_codes.h"
-#include "util/jtext.h"
+#include "util/full_width.h"
 #include "util/numbers.h"
 
 namespace torvane {

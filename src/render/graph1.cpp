@@ -4,6 +4,7 @@
 #include <numbers>
 
 #include "render/gra_attribute.h"
+#include "util/colors.h"
 
 namespace torvane {
 
@@ -109,14 +110,6 @@ int DeviceRound(double v) {
     if (v > kDeviceLimit) v = kDeviceLimit;
     if (v < -kDeviceLimit) v = -kDeviceLimit;
     return static_cast<int>(std::nearbyint(v));
-}
-
-std::uint32_t ArgbToGdi(std::uint32_t argb) {
-    return ((argb >> 16) & 0xFF) | (argb & 0xFF00) | ((argb & 0xFF) << 16);
-}
-
-std::uint32_t GdiToArgb(std::uint32_t gdi) {
-    return 0xFF000000u | ((gdi & 0xFF) << 16) | (gdi & 0xFF00) | ((gdi >> 16) & 0xFF);
 }
 
 TGraph1::TGraph1(Device& canvas) : C(&canvas) {
@@ -231,13 +224,13 @@ void TGraph1::GLPenSet(std::int32_t lay, std::int32_t col, std::int32_t, double)
     }
     if (gGraAtt.GetAll1ColorState()) color = gGraAtt.GetAll1Color();
     // Display mode stays off, so every pen is one pixel wide and solid.
-    GPenSet(ArgbToGdi(color), 0, 1);
+    GPenSet(ArgbToColor(color), 0, 1);
 }
 
 void TGraph1::GLPenSet(std::int32_t lay, std::int32_t col, std::int32_t typ, double wid, std::uint32_t dcol) {
     GLPenSet(lay, col, typ, wid);
     if (dcol == 0) return;
-    const std::uint32_t gdi = ArgbToGdi(dcol);
+    const std::uint32_t gdi = ArgbToColor(dcol);
     SetDevicePen(gdi, pen_width_, pen_style_);
     brush_color_ = gdi;
     C->SetBrush(gdi, brush_style_);

@@ -4,14 +4,9 @@
 #include <vector>
 
 #include "platform/device.h"
+#include "util/geometry.h"
 
 namespace torvane {
-
-// A world point (millimetres).
-struct TDPoint {
-    double X = 0;
-    double Y = 0;
-};
 
 // A device point in single precision, as the polygon fill takes it.
 using TGPPointF = PointF;
@@ -65,9 +60,6 @@ std::int32_t ClipLine(double& x1, double& y1, double& x2, double& y2, double xmi
 
 // Nearest integer, ties to even, held inside the range the device handles.
 int DeviceRound(double v);
-// ARGB (0xAARRGGBB) to a GDI colour (0x00BBGGRR) and back (alpha 0xFF).
-std::uint32_t ArgbToGdi(std::uint32_t argb);
-std::uint32_t GdiToArgb(std::uint32_t gdi);
 
 // The drawing surface: maps world coordinates through the view globals to device pixels,
 // clips them against the view window and draws on a Device. Colours of G primitives are GDI

@@ -5,19 +5,19 @@
 
 #include "render/gra_attribute.h"
 #include "render/graph1.h"
+#include "util/colors.h"
 
 namespace torvane {
 
 namespace {
 
-constexpr double kDeg = std::numbers::pi / 180;
 
 // Places points of a marker's own frame: rotated by the marker's angle, moved to its point.
 struct MarkerFrame {
     double x, y, c, s;
     TDPoint At(double p, double q) const { return {x + p * c - q * s, y + p * s + q * c}; }
     TDPoint Polar(double radius, double degrees) const {
-        return At(radius * std::cos(degrees * kDeg), radius * std::sin(degrees * kDeg));
+        return At(radius * std::cos(degrees * kRadPerDeg), radius * std::sin(degrees * kRadPerDeg));
     }
 };
 
@@ -74,7 +74,7 @@ std::int32_t TGraph1::GLTenMarker(double x, double y, std::int32_t kf, std::int3
         }
         result.Add(GLEllipse(x, y, u, 1, 0));
     };
-    const std::uint32_t back = ArgbToGdi(gGraAtt.GetBackColor());
+    const std::uint32_t back = ArgbToColor(gGraAtt.GetBackColor());
     const std::uint32_t pen = pen_color_;
     const auto arrow = {frame.At(0, 0), frame.At(-6 * u, u), frame.At(-6 * u, -u)};
     const auto square = {frame.At(-u, -u), frame.At(u, -u), frame.At(u, u), frame.At(-u, u)};
@@ -94,8 +94,8 @@ std::int32_t TGraph1::GLTenMarker(double x, double y, std::int32_t kf, std::int3
         case 8: {
             const double r = std::numbers::sqrt2 * u;
             const TDPoint c1 = frame.At(r, 0), c2 = frame.At(-r, 0);
-            result.Add(GLEllipseArc(c1.X, c1.Y, r, 1, a, 90 * kDeg, 90 * kDeg));
-            result.Add(GLEllipseArc(c2.X, c2.Y, r, 1, a, 270 * kDeg, 90 * kDeg));
+            result.Add(GLEllipseArc(c1.X, c1.Y, r, 1, a, 90 * kRadPerDeg, 90 * kRadPerDeg));
+            result.Add(GLEllipseArc(c2.X, c2.Y, r, 1, a, 270 * kRadPerDeg, 90 * kRadPerDeg));
             break;
         }
         case 9:

@@ -7,24 +7,19 @@
 #include "render/inline_codes.h"
 #include "render/text_clock.h"
 #include "render/text_codes.h"
-#include "render/text_metrics.h"
+#include "util/colors.h"
+#include "util/geometry.h"
+#include "util/text_widths.h"
 
 namespace torvane {
 namespace {
 
-constexpr double kPi = std::numbers::pi;
 constexpr std::u16string_view kGothicFace = u"ＭＳ ゴシック";
 // Full-width characters that keep the line's direction in vertical text.
 constexpr std::u16string_view kUprightInVertical =
     u"【＜≪〈《（｛〔［「『｜―－‐＝＿￣』」］〕｝）》〉≫＞】。、ー～≠≒";
 // Full-width punctuation set further from the line in vertical text.
 constexpr std::u16string_view kShiftedInVertical = u"．，°′″’”´゛゜";
-
-double Direction(double dx, double dy) {
-    if (std::abs(dx) < 1e-14 && std::abs(dy) < 1e-14) return 0;
-    const double a = std::atan2(dy, dx);
-    return a < 0 ? a + 2 * kPi : a;
-}
 
 TextCodeContext CurrentTextCodeContext() {
     TextCodeContext c;
@@ -51,11 +46,11 @@ std::int32_t TGraph1::GLAText3(double x1, double y1, double x2, double y2, doubl
     }
     if (std::abs(h) * LogicScale > 3000 || std::abs(w) * LogicScale > 3000) return kGLOutside;
     const std::uint32_t own_color = PenColor();
-    double ang = Direction(x2 - x1, y2 - y1);
+    double ang = VecAngle(x2 - x1, y2 - y1);
     if (w < 0) {
         w = -w;
         sp = -sp;
-        ang = std::fmod(ang + kPi, 2 * kPi);
+        ang = std::fmod(ang + std::numbers::pi, 2 * std::numbers::pi);
         std::swap(x1, x2);
         std::swap(y1, y2);
     }
@@ -74,7 +69,7 @@ std::int32_t TGraph1::GLAText3(double x1, double y1, double x2, double y2, doubl
     const double sn = std::sin(ang);
     bool drawn = false;
     for (const InlineRun& run : SplitInlineCodes(coded.text, h, w, sp, Ftyp)) {
-        const std::uint32_t color = run.color == 0 ? own_color : ArgbToGdi(gGraAtt.GetAttrColcol(run.color));
+        const std::uint32_t color = run.color == 0 ? own_color : ArgbToColor(gGraAtt.GetAttrColcol(run.color));
         GPenSet(color, 0, PenWidth());
         const double x = x1 + run.offset * c - run.raise * sn;
         const double y = y1 + run.offset * sn + run.raise * c;
@@ -98,7 +93,7 @@ std::int32_t TGraph1::GLAText2(double xx, double yy, double ang, double h, doubl
     bool vertical = false;
     for (int i = 0; i < 4 && !face.empty() && face[0] == u'@'; ++i) {
         face.erase(0, 1);
-        turned = std::fmod(turned + kPi / 2, 2 * kPi);
+        turned = std::fmod(turned + std::numbers::pi / 2, 2 * std::numbers::pi);
         vertical = true;
     }
     FontName = face;
@@ -169,7 +164,7 @@ std::int32_t TGraph1::GLAText1(double x, double y, double h, double w, double a,
     font.height = static_cast<int>(std::nearbyint(device_h));
     const int cell = static_cast<int>(std::nearbyint(device_w));
     font.width = IsHalfWidthAt(s, 0) ? cell : cell / 2;
-    font.escapement = static_cast<int>(std::nearbyint(a / kPi * 1800));
+    font.escapement = static_cast<int>(std::nearbyint(a / std::numbers::pi * 1800));
     font.weight = (FontStyle & 1) != 0 ? 700 : 400;
     font.italic = (FontStyle & 2) != 0;
     font.underline = (FontStyle & 4) != 0;

@@ -1,6 +1,6 @@
 #include "render/inline_codes.h"
+#include "util/text_widths.h"
 
-#include "render/text_metrics.h"
 
 namespace torvane {
 namespace {

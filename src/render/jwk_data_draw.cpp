@@ -1,6 +1,5 @@
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 #include "figure/jwk_data.h"
 #include "render/gra_attribute.h"
@@ -9,8 +8,6 @@
 namespace torvane {
 namespace {
 
-constexpr double kPi = std::numbers::pi;
-constexpr double kDegree = kPi / 180;
 
 bool Hidden(int layer) { return gGraAtt.GetAttrLayerState(layer) == 3; }
 
@@ -65,9 +62,9 @@ void TJwkData::GLDrawArc(bool, std::uint32_t dcol, const TEntJwcArc2& e) {
     }
     const bool full = !std::isfinite(da) || std::abs(da) <= 1e-14 || std::abs(da - 360) <= 1e-14;
     if (full) {
-        gGraph1->GLEllipse(e.x / s, e.y / s, e.r / s, e.h, e.tt * kDegree);
+        gGraph1->GLEllipse(e.x / s, e.y / s, e.r / s, e.h, e.tt * kRadPerDeg);
     } else {
-        gGraph1->GLEllipseArc(e.x / s, e.y / s, e.r / s, e.h, e.tt * kDegree, e.st * kDegree, da * kDegree);
+        gGraph1->GLEllipseArc(e.x / s, e.y / s, e.r / s, e.h, e.tt * kRadPerDeg, e.st * kRadPerDeg, da * kRadPerDeg);
     }
 }
 

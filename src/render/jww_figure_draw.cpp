@@ -6,13 +6,13 @@
 #include "render/dimension_value.h"
 #include "render/gra_attribute.h"
 #include "render/graph1.h"
-#include "render/text_metrics.h"
+#include "util/colors.h"
+#include "util/geometry.h"
 #include "util/image_reference.h"
+#include "util/text_widths.h"
 
 namespace torvane {
 namespace {
-
-constexpr double kPi = std::numbers::pi;
 
 int LayerOf(const TEntJwwAttr& a) { return a.nGLayer * 16 + a.nLayer; }
 
@@ -39,12 +39,6 @@ std::int32_t FontStyleOf(std::uint32_t nMojiShu) {
 
 bool Same(double a, double b) { return std::abs(a - b) <= 1e-12; }
 
-double Direction(double dx, double dy) {
-    if (std::abs(dx) < 1e-14 && std::abs(dy) < 1e-14) return 0;
-    const double a = std::atan2(dy, dx);
-    return a < 0 ? a + 2 * kPi : a;
-}
-
 // A block placement: the node's matrix and insertion point, divided by sc.
 struct Placement {
     double sc, bx, by, b1, b2, b3, b4;
@@ -55,11 +49,9 @@ struct Placement {
     }
 };
 
-double Distance(TDPoint p, TDPoint q) { return std::hypot(p.X - q.X, p.Y - q.Y); }
-
 double LineDistance(TDPoint p, TDPoint q1, TDPoint q2) {
-    const double len = Distance(q1, q2);
-    if (len <= 1e-12) return Distance(p, q1);
+    const double len = Dist(q1, q2);
+    if (len <= 1e-12) return Dist(p, q1);
     return std::abs((q2.X - q1.X) * (p.Y - q1.Y) - (q2.Y - q1.Y) * (p.X - q1.X)) / len;
 }
 
@@ -69,7 +61,7 @@ TDPoint TextDirection(const TEntJwwMoji& e) {
     const double dy = e.end_y - e.start_y;
     const double len = std::hypot(dx, dy);
     if (len <= 1e-12) {
-        const double a = e.degKakudo * kPi / 180;
+        const double a = e.degKakudo * std::numbers::pi / 180;
         return {std::cos(a), std::sin(a)};
     }
     return {dx / len, dy / len};
@@ -98,10 +90,10 @@ PlacedText PlaceText(const TEntJwwMoji& e, const Placement& p) {
     } else {
         const TDPoint d = TextDirection(e);
         const TDPoint s = t.start;
-        t.w = Distance(p.At(e.start_x + w * d.X, e.start_y + w * d.Y), s) / p.sc;
-        t.sp = std::copysign(Distance(p.At(e.start_x + sp * d.X, e.start_y + sp * d.Y), s) / p.sc, sp);
+        t.w = Dist(p.At(e.start_x + w * d.X, e.start_y + w * d.Y), s) / p.sc;
+        t.sp = std::copysign(Dist(p.At(e.start_x + sp * d.X, e.start_y + sp * d.Y), s) / p.sc, sp);
         const TDPoint top = p.At(e.start_x - h * d.Y, e.start_y + h * d.X);
-        t.h = (Distance(s, t.end) <= 1e-12 ? Distance(top, s) : LineDistance(top, s, t.end)) / p.sc;
+        t.h = (Dist(s, t.end) <= 1e-12 ? Dist(top, s) : LineDistance(top, s, t.end)) / p.sc;
         if (p.b1 * p.b4 < 0) std::swap(t.start, t.end);
     }
     return t;
@@ -112,7 +104,7 @@ PlacedText PlaceText(const TEntJwwMoji& e, const Placement& p) {
 // sampling it; anything else, or a last point outside the window, takes the full path.
 bool DrawTinyCurve(const TEntJwwEnko& e, const Placement* place) {
     const bool full = e.bZenEnFlg != 0;
-    const double sweep = full ? 2 * kPi : std::abs(e.radEnkoKaku);
+    const double sweep = full ? 2 * std::numbers::pi : std::abs(e.radEnkoKaku);
     const double radius = std::abs(e.dHankei) * std::max(1.0, std::abs(e.dHenpeiRitsu));
     double gain = 1;
     if (place != nullptr) {
@@ -120,7 +112,7 @@ bool DrawTinyCurve(const TEntJwwEnko& e, const Placement* place) {
                std::abs(place->sc);
     }
     if (!(sweep * radius * gain * LogicScale < 1.9)) return false;
-    const double step = full ? kPi / 36 : e.radEnkoKaku / 72;
+    const double step = full ? std::numbers::pi / 36 : e.radEnkoKaku / 72;
     double t = full ? 0.0 : e.radKaishiKaku;
     for (int k = 0; k < 72; ++k) t += step;
     const double c = std::cos(e.radKatamukiKaku), s = std::sin(e.radKatamukiKaku);
@@ -140,13 +132,13 @@ void SetSolidColor(const TEntJwwSolid& e, std::uint32_t dcol) {
         gGraph1->GLPenSet(LayerOf(e.att), e.att.nPenColor, 1, 0, dcol);
         return;
     }
-    std::uint32_t color = GdiToArgb(e.Color);
+    std::uint32_t color = ColorToArgb(e.Color);
     const std::int32_t state = gGraAtt.GetAttrLayerState(LayerOf(e.att));
     if (state == 2) color = gGraAtt.GetGrayColor();
     if (state == 3) color = gGraAtt.GetBackColor();
     if (dcol != 0) color = dcol;
     if (gGraAtt.GetAll1ColorState()) color = gGraAtt.GetAll1Color();
-    gGraph1->GPenSet(ArgbToGdi(color), 0, 1);
+    gGraph1->GPenSet(ArgbToColor(color), 0, 1);
 }
 
 }  // namespace
@@ -289,7 +281,7 @@ void TJwwFigureData::GLDrawImage(bool, std::uint32_t dcol, const TEntJwwMoji& e)
     const auto ref = ParseImageReference(e.str);
     if (!ref) return;
     gGraph1->GLPenSet(LayerOf(e.att), e.att.nPenColor, 1, 0, dcol);
-    gGraph1->GLBoxA(e.start_x, e.start_y, e.start_x + ref->w, e.start_y + ref->h, ref->dan * kPi / 180);
+    gGraph1->GLBoxA(e.start_x, e.start_y, e.start_x + ref->w, e.start_y + ref->h, ref->dan * std::numbers::pi / 180);
 }
 
 void TJwwFigureData::GLDrawLine2(bool, std::uint32_t dcol, const TEntJwwLine& e, bool lf, double sc, double bx,
@@ -326,7 +318,7 @@ void TJwwFigureData::GLDrawTen2(bool, std::uint32_t dcol, const TEntJwwTen& e, b
     double angle = 0;
     if (marker) {
         const TDPoint ahead = p.At(e.start_x + 10, e.start_y);
-        angle = e.radKaitenKaku + Direction(ahead.X - at.X, ahead.Y - at.Y) + (b1 < 0 ? kPi : 0);
+        angle = e.radKaitenKaku + VecAngle(ahead.X - at.X, ahead.Y - at.Y) + (b1 < 0 ? std::numbers::pi : 0);
     }
     gGraph1->GLTenMarker(at.X, at.Y, static_cast<std::int32_t>(e.bKariten),
                          marker ? static_cast<std::int32_t>(e.nCode) : 0, angle, marker ? e.dBairitsu : 1,
@@ -350,7 +342,7 @@ void TJwwFigureData::GLDrawMoji3(bool, std::uint32_t dcol, const std::u16string&
     const PlacedText t = PlaceText(e, Placement{lf ? 1.0 : sc, bx, by, b1, b2, b3, b4});
     const double length = TextWidth(sm, std::max(Round4(t.w), 0.0001), Round4(t.sp));
     const TDPoint mid{(t.start.X + t.end.X) / 2, (t.start.Y + t.end.Y) / 2};
-    const double old_length = Distance(t.start, t.end);
+    const double old_length = Dist(t.start, t.end);
     TDPoint u{1, 0};
     if (old_length > 1e-12) u = {(t.end.X - t.start.X) / old_length, (t.end.Y - t.start.Y) / old_length};
     const TDPoint s{mid.X - u.X * length / 2, mid.Y - u.Y * length / 2};
@@ -377,7 +369,7 @@ void TJwwFigureData::GLDrawSunpo2(bool dispmode, bool hojof, std::uint32_t dcol,
     }
     double scale = GroupScale(*this, e.Sen.att.nGLayer);
     if (!(scale > 0)) scale = 1;
-    const double length = Distance(p.At(e.Sen.start_x, e.Sen.start_y), p.At(e.Sen.end_x, e.Sen.end_y)) * scale;
+    const double length = Dist(p.At(e.Sen.start_x, e.Sen.start_y), p.At(e.Sen.end_x, e.Sen.end_y)) * scale;
     const std::u16string value = DimensionValueText(length, e.Moji.att.nPenWidth, e.Moji.att.sFlg);
     GLDrawMoji3(dispmode, dcol, value, e.Moji, lf, sc, bx, by, b1, b2, b3, b4);
 }
@@ -417,11 +409,11 @@ void TJwwFigureData::GLDrawImage2(bool, std::uint32_t dcol, const TEntJwwMoji& e
     const Placement p{lf ? 1.0 : sc, bx, by, b1, b2, b3, b4};
     const TDPoint d = TextDirection(e);
     const TDPoint at = p.At(e.start_x, e.start_y);
-    const double width = Distance(p.At(e.start_x + ref->w * d.X, e.start_y + ref->w * d.Y), at);
-    const double height = Distance(p.At(e.start_x - ref->h * d.Y, e.start_y + ref->h * d.X), at);
-    const double dan = ref->dan * kPi / 180;
+    const double width = Dist(p.At(e.start_x + ref->w * d.X, e.start_y + ref->w * d.Y), at);
+    const double height = Dist(p.At(e.start_x - ref->h * d.Y, e.start_y + ref->h * d.X), at);
+    const double dan = ref->dan * std::numbers::pi / 180;
     const TDPoint turned = p.At(e.start_x + ref->w * std::cos(dan), e.start_y + ref->w * std::sin(dan));
-    const double angle = Direction(turned.X - at.X, turned.Y - at.Y);
+    const double angle = VecAngle(turned.X - at.X, turned.Y - at.Y);
     gGraph1->GLPenSet(LayerOf(e.att), e.att.nPenColor, 1, 0, dcol);
     gGraph1->GLBoxA(at.X, at.Y, at.X + width, at.Y + height, angle);
 }

@@ -5,8 +5,9 @@
 #include <cstdio>
 #include <vector>
 
-#include "render/text_metrics.h"
-#include "util/jtext.h"
+#include "util/era_date.h"
+#include "util/strings.h"
+#include "util/text_widths.h"
 
 namespace torvane {
 namespace {
@@ -71,24 +72,16 @@ std::u16string SlashDate(const LocalTime& t) {
     return Number(t.year) + u"/" + BlankPadded(t.month) + u"/" + BlankPadded(t.day);
 }
 
-std::u16string EraDateText(const LocalTime& t) {
+std::u16string JapaneseDateText(const LocalTime& t) {
     const JapaneseEra era = EraOf(t, true);
     return era.name + EraYearText(era) + u"年" + BlankPadded(t.month) + u"月" + BlankPadded(t.day) + u"日";
 }
 
+// The parts of a path split at "\\" and "/"; a run of separators splits once.
 std::vector<std::u16string> PathParts(std::u16string_view path) {
-    std::vector<std::u16string> parts(1);
-    for (std::size_t i = 0; i < path.size(); ++i) {
-        const char16_t ch = path[i];
-        if (ch == u'\\' || ch == u'/') {
-            if (i + 1 < path.size() && path[i + 1] == ch) {
-                ++i;
-            }
-            parts.emplace_back();
-        } else {
-            parts.back() += ch;
-        }
-    }
+    std::vector<std::u16string> parts;
+    const int last = SplitPath(path, parts, static_cast<int>(path.size()));
+    parts.resize(static_cast<std::size_t>(last) + 1);
     return parts;
 }
 
@@ -99,18 +92,6 @@ std::u16string NameWithoutExtension(std::u16string_view path) {
     const std::size_t dot = name.rfind(u'.');
     if (dot != std::u16string::npos) name.resize(dot);
     return name;
-}
-
-// The n-th field split at single blanks; the last one when there are fewer.
-std::u16string NthField(std::u16string_view s, int n) {
-    std::size_t start = 0;
-    for (int i = 1; i < n; ++i) {
-        const std::size_t blank = s.find(u' ', start);
-        if (blank == std::u16string_view::npos) break;
-        start = blank + 1;
-    }
-    const std::size_t end = s.find(u' ', start);
-    return std::u16string(s.substr(start, end == std::u16string_view::npos ? s.size() - start : end - start));
 }
 
 std::u16string Folder(std::u16string_view path, int n) {
@@ -156,7 +137,7 @@ std::optional<std::u16string> ExpandFileCode(char16_t prefix, std::u16string_vie
         }
         if (k < 1) return std::nullopt;
         const std::u16string name = NameWithoutExtension(c.file_name);
-        return k <= 9 ? NthField(name, k) : name;
+        return k <= 9 ? NthToken(name, k) : name;
     }
     if (prefix == u'%' && rest.size() == 2 && rest[0] == u'f') {
         int k = 0;
@@ -189,7 +170,7 @@ std::optional<std::u16string> ExpandDateCode(char16_t prefix, std::u16string_vie
     if (rest == u"f" && prefix == u'_') return SlashDate(t);
     if (rest == u"f" && prefix == u'=') return Number(t.year) + u"/" + ZeroPadded(t.month) + u"/" + ZeroPadded(t.day);
     if (rest == u"j") return SlashDate(t);
-    if (rest == u"J") return EraDateText(t);
+    if (rest == u"J") return JapaneseDateText(t);
     if (rest == u"y") {
         const int yy = t.year % 100;
         return prefix == u'$' ? Number(yy) : Padded(prefix, yy);

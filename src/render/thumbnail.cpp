@@ -12,6 +12,7 @@
 #include "render/gra_attribute.h"
 #include "render/graph1.h"
 #include "render/text_clock.h"
+#include "util/bmp_file.h"
 
 namespace torvane {
 namespace {
@@ -108,26 +109,10 @@ std::optional<Bitmap> MakeThumbnail(TJcfData& jcf, const std::filesystem::path& 
     return picture;
 }
 
-FigureKind FigureKindOfBytes(std::string_view head) {
-    if (head.substr(0, 7) == "JwsData") return FigureKind::Jws;
-    if (head.substr(0, 12) == "jw_cad(c)sym") return FigureKind::Jwk;
-    return FigureKind::Jcf;
-}
-
-std::optional<FigureKind> FigureKindOfName(std::string_view name) {
-    if (name == "jcf") return FigureKind::Jcf;
-    if (name == "jws") return FigureKind::Jws;
-    if (name == "jwk") return FigureKind::Jwk;
-    return std::nullopt;
-}
-
 std::optional<Bitmap> DrawFigureFile(const std::filesystem::path& path, int width, int height, int back_color_no,
                                      std::optional<FigureKind> kind) {
-    if (!kind) {
-        const std::optional<std::string> head = ReadFileBytes(path, 16);
-        if (!head) return std::nullopt;
-        kind = FigureKindOfBytes(*head);
-    }
+    if (!kind) kind = FigureKindOfFile(path);
+    if (!kind) return std::nullopt;
     switch (*kind) {
         case FigureKind::Jws: return ReadAndDraw<TJwsData>(path, width, height, back_color_no);
         case FigureKind::Jwk: return ReadAndDraw<TJwkData>(path, width, height, back_color_no);

@@ -1,8 +1,8 @@
 #pragma once
 #include <filesystem>
 #include <optional>
-#include <string_view>
 
+#include "figure/figure_kind.h"
 #include "figure/jcf_data.h"
 #include "figure/jwk_data.h"
 #include "figure/jww_figure.h"
@@ -35,12 +35,6 @@ std::optional<LocalTime> FigureFileDate(const std::filesystem::path& path);
 std::optional<Bitmap> MakeThumbnail(TJcfData& jcf, const std::filesystem::path& figure_file,
                                     const std::filesystem::path& bitmap_file, int width, int height,
                                     int back_color_no, const DeviceFactory& device = CreateDevice);
-
-enum class FigureKind { Jcf, Jws, Jwk };
-// The kind of a figure file from its first bytes: "JwsData", "jw_cad(c)sym", else a stream.
-FigureKind FigureKindOfBytes(std::string_view head);
-// "jcf", "jws" or "jwk"; nothing for any other name.
-std::optional<FigureKind> FigureKindOfName(std::string_view name);
 
 // Reads a figure file of the given kind (found from its first bytes when not given) and draws
 // it as a thumbnail is drawn; nothing when the file cannot be read as that kind.

@@ -1,6 +1,7 @@
+#include "util/era_date.h"
+
 #include <span>
 
-#include "util/jtext.h"
 #include "util/numbers.h"
 
 namespace torvane {

@@ -1,6 +1,6 @@
-#include <string>
+#include "util/full_width.h"
 
-#include "util/jtext.h"
+#include <string>
 
 namespace torvane {
 namespace {

@@ -1,6 +1,11 @@
 #pragma once
 
+#include <numbers>
+
 namespace torvane {
+
+// Radians per degree.
+inline constexpr double kRadPerDeg = std::numbers::pi / 180;
 
 // A point in world millimetres.
 struct TDPoint {

@@ -7,7 +7,7 @@
 #include "app/clip_names.h"
 #include "app/form1_globals.h"
 #include "form1_fakes.h"
-#include "platform/bitmap.h"
+#include "util/bmp_file.h"
 #include "util/files.h"
 
 namespace torvane::test {
@@ -95,7 +95,6 @@ TEST_F(CaptureTest, UnavailableClipboardStopsTheMonitorWithTheMessage) {
     f.view.Take();
     f.form.Timer1Timer();
     EXPECT_EQ(f.view.Take(), std::vector<std::string>{"timer off 1000"});
-    EXPECT_FALSE(f.form.MonitorRunning);
     ASSERT_EQ(f.ui.messages.size(), 1u);
     EXPECT_EQ(f.ui.messages[0], u"クリップボード アクセスが拒否されました。 を開けません");
     f.clipboard.HoldElsewhere(false);
@@ -117,25 +116,28 @@ public:
     bool ViewData(std::uint32_t, const std::function<void(std::span<const std::uint8_t>)>&) override {
         throw std::bad_alloc();
     }
-    bool SetData(std::uint32_t format, std::span<const std::uint8_t> bytes) override {
-        return inner_.SetData(format, bytes);
-    }
+    bool SetData(std::uint32_t, std::span<const std::uint8_t>) override { throw std::bad_alloc(); }
 
 private:
     MemoryClipboard& inner_;
 };
 
-TEST_F(CaptureTest, RunningOutOfMemoryAbandonsTheCaptureWithAMessage) {
+TEST_F(CaptureTest, RunningOutOfMemoryAbandonsTheCaptureOrTransferWithAMessage) {
     HugeBlockClipboard huge(f.clipboard);
     TForm1 form(f.view, {huge, f.windows, f.keys, f.ui, f.clock});
     form.FormCreate(f.dir / "torvane.exe");
     JwCopy(f.clipboard, Figure("Test1.1"));
     form.Timer1Timer();
     EXPECT_EQ(form.StringGrid1[0][0], u"");
-    EXPECT_FALSE(form.MonitorRunning);
+    EXPECT_EQ(f.view.Take().back(), "timer off 1000");
     EXPECT_EQ(f.ui.messages, std::vector<std::u16string>{u"メモリが足りないため、クリップボードのデータを取り込めませんでした。"});
     EXPECT_FALSE(f.clipboard.IsOpen());
     EXPECT_EQ(f.view.cursors.back(), TPaletteCursor::Normal);
+
+    form.StringGrid1[0][0] = u"20260101_000000";
+    form.TransferClip(0, 0);
+    EXPECT_EQ(f.ui.messages.back(), u"メモリが足りないため、クリップをクリップボードへ転送できませんでした。");
+    EXPECT_FALSE(f.clipboard.IsOpen());
 }
 
 TEST_F(CaptureTest, TransfersAreNotCapturedBackAndTranAutPastesNewCopies) {

@@ -13,6 +13,8 @@
 #include "platform/memory/memory_clipboard.h"
 #include "platform/memory/scripted_window_list.h"
 #include "platform/ui_services.h"
+#include "support/fixed_clock.h"
+#include "support/recording_ui.h"
 #include "support/test_files.h"
 
 namespace torvane::test {
@@ -72,28 +74,6 @@ private:
 
     void Record(std::string call) { calls_.push_back(std::move(call)); }
     std::vector<std::string> calls_;
-};
-
-class RecordingUi final : public UiServices {
-public:
-    void Message(std::u16string_view text) override { messages.emplace_back(text); }
-    bool Confirm(std::u16string_view text) override {
-        confirmations.emplace_back(text);
-        return answer;
-    }
-    void Beep() override { ++beeps; }
-    void SetBusy(bool) override {}
-    std::vector<std::u16string> messages;
-    std::vector<std::u16string> confirmations;
-    bool answer = true;
-    int beeps = 0;
-};
-
-class FixedClock final : public Clock {
-public:
-    LocalTime Now() const override { return now; }
-    void Sleep(std::uint32_t) const override {}
-    LocalTime now{2026, 12, 9, 14, 30, 5, 0};
 };
 
 // Puts a copy on the clipboard the way Jw_cad does: "DataObject", "Jw_win" with the figure

@@ -39,59 +39,22 @@ TEST(PaletteLayout, LandscapeAndPortraitTables) {
     EXPECT_FALSE(LayoutPalette(400, 400, S).Portrait);
     // With the default size the clip field starts at x = 40; a tiny window gives no negative sizes.
     EXPECT_EQ(LayoutPalette(400, 240, 16).ClipField.Left, 40);
-    const TPaletteLayout tiny = LayoutPalette(16, 16, 16);
-    EXPECT_EQ(tiny.ClipField.Width, 0);
-    EXPECT_EQ(tiny.ClipField.Height, 0);
-    EXPECT_EQ(tiny.Background.Height, 0);
+    EXPECT_EQ(LayoutPalette(16, 16, 16).ClipField, (TRect{40, 4, 0, 0}));
 }
 
-TEST(PaletteLayout, ClipButtonsRowByRowWithScrolling) {
-    EXPECT_EQ(ClipButtonRect(1, 3, 64, 50, 0, 0), (TRect{0, 0, 64, 50}));
-    EXPECT_EQ(ClipButtonRect(5, 3, 64, 50, 0, 0), (TRect{64, 50, 64, 50}));
-    EXPECT_EQ(ClipButtonRect(7, 3, 64, 50, 10, 30), (TRect{-10, 70, 64, 50}));
-    EXPECT_EQ(ClipPictureRect(64, 64), (TRect{3, 3, 58, 58}));
-    EXPECT_EQ(ClipFieldContent(4, 25, 64, 50), (TSize{256, 1250}));
-}
-
-TEST(PaletteCommands, MenuOrderSeparatorsAndClipItems) {
-    std::vector<std::u16string_view> captions, separated, clipItems;
+TEST(PaletteCommands, ClipItemsOnlyFromAClipButtonAndTheSeparators) {
+    using C = TPaletteCommand;
+    std::vector<C> clipOnly, separated;
     for (const TMenuItem& item : PaletteMenu()) {
-        captions.push_back(item.Caption);
-        if (item.SeparatorAfter) separated.push_back(item.Caption);
-        if (item.ClipItem) clipItems.push_back(item.Caption);
-        EXPECT_EQ(MenuItemEnabled(item, false), !item.ClipItem);
         EXPECT_TRUE(MenuItemEnabled(item, true));
+        if (!MenuItemEnabled(item, false)) clipOnly.push_back(item.Command);
+        if (item.SeparatorAfter) separated.push_back(item.Command);
     }
-    EXPECT_EQ(captions, (std::vector<std::u16string_view>{
-                            u"監視開始 (&S)", u"監視終了 (&E)", u"ページ切替 (&P)", u"Jw_cad指定 (&J)", u"図形ブラウザ (&W)",
-                            u"手動取込 (&G)", u"図形データ読込 (&Z)", u"クリップボード転送 (&C)", u"前へ移動 (&M)",
-                            u"後へ移動 (&B)", u"最初へ (&F)", u"最後へ (&L)", u"他ページへコピー (&V)", u"別窓表示 (&W)",
-                            u"削　除 (&D)", u"設　定 (&T)", u"クリップ画像の再生成(&R)", u"終　了 (&X)"}));
-    EXPECT_EQ(separated, (std::vector<std::u16string_view>{u"図形データ読込 (&Z)", u"別窓表示 (&W)", u"削　除 (&D)",
-                                                            u"設　定 (&T)", u"クリップ画像の再生成(&R)"}));
-    EXPECT_EQ(clipItems.size(), 9u);
-    EXPECT_EQ(clipItems.front(), u"図形データ読込 (&Z)");
-    EXPECT_EQ(clipItems.back(), u"削　除 (&D)");
-
-    const auto pages = PaletteMenu()[2].Submenu;
-    ASSERT_EQ(pages.size(), 4u);
-    EXPECT_EQ(pages[3].Command, TPaletteCommand::Page3);
-    const auto copies = PaletteMenu()[12].Submenu;
-    ASSERT_EQ(copies.size(), 6u);
-    EXPECT_EQ(copies[2].Caption, u"Page3の最後へコピー (&3)");
-    EXPECT_TRUE(copies[2].SeparatorAfter);
-    EXPECT_EQ(copies[3].Command, TPaletteCommand::CopyToStart1);
-}
-
-TEST(PaletteCommands, CommandButtons) {
-    std::u16string captions;
-    for (const TCommandButton& button : PaletteCommandButtons()) {
-        captions += button.Caption;
-        EXPECT_EQ(button.OpensMenu, button.Caption != u"Ｚ" && button.Caption != u"Ｊ");
-    }
-    EXPECT_EQ(captions, u"▽0123ＺＪ◆×");
-    EXPECT_EQ(PaletteCommandButtons()[0].Tooltip, u"手動取込");
-    EXPECT_EQ(PaletteCommandButtons()[8].Command, TPaletteCommand::Exit);
+    // C::None here is the submenu "他ページへコピー (&V)".
+    EXPECT_EQ(clipOnly, (std::vector<C>{C::FigureImport, C::ClipTransfer, C::MovePrior, C::MoveBack, C::MoveFirst,
+                                        C::MoveLast, C::None, C::ClipView, C::ClipDelete}));
+    EXPECT_EQ(separated, (std::vector<C>{C::FigureImport, C::ClipView, C::ClipDelete, C::Settings, C::Regenerate}));
+    EXPECT_EQ(PaletteMenu().back().Command, C::Exit);
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include "app/clip_names.h"
 #include "app/form1_globals.h"
 #include "form1_fakes.h"
-#include "platform/bitmap.h"
+#include "util/bmp_file.h"
 #include "util/files.h"
 
 namespace torvane::test {
@@ -123,10 +123,10 @@ TEST_F(PaletteTest, RegenerationAfterConfirmationUpToTheFirstEmptyRowOrEscape) {
     f.form.StringGrid1[0][3] = u"d";
     f.form.BuildPalette();
     f.view.Take();
-    f.ui.answer = false;
+    f.ui.confirm = false;
     f.form.MenuCommand(TPaletteCommand::Regenerate);
     EXPECT_EQ(f.view.Take(), std::vector<std::string>{});
-    f.ui.answer = true;
+    f.ui.confirm = true;
     f.keys.held = {Keyboard::kEscape};
     f.form.MenuCommand(TPaletteCommand::Regenerate);
     EXPECT_EQ(f.view.Take(), std::vector<std::string>{});

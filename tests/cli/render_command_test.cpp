@@ -7,6 +7,7 @@
 #include "cli/run_cli.h"
 #include "platform/bitmap.h"
 #include "support/test_files.h"
+#include "util/bmp_file.h"
 
 namespace torvane::test {
 namespace {

@@ -8,19 +8,11 @@
 
 #include "platform/memory/key_recorder.h"
 #include "platform/memory/memory_clipboard.h"
+#include "support/recording_ui.h"
 #include "support/test_files.h"
 
 namespace torvane {
 namespace {
-
-class RecordingUi final : public UiServices {
-public:
-    std::vector<std::u16string> messages;
-    void Message(std::u16string_view text) override { messages.emplace_back(text); }
-    bool Confirm(std::u16string_view) override { return false; }
-    void Beep() override {}
-    void SetBusy(bool) override {}
-};
 
 std::vector<std::uint8_t> Bytes(std::string_view s) { return {s.begin(), s.end()}; }
 
@@ -34,7 +26,7 @@ class ClipboardsTest : public ::testing::Test {
 protected:
     MemoryClipboard board;
     KeyRecorder clock;
-    RecordingUi ui;
+    test::RecordingUi ui;
     Clipboards clips{board, clock, ui};
     test::TempDir dir;
 

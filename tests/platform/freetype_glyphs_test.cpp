@@ -1,4 +1,4 @@
-#include "platform/portable/freetype_glyphs.h"
+#include "platform/freetype/freetype_glyphs.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "render/graph1_test_fixture.h"
+#include "util/colors.h"
 
 namespace torvane::test {
 namespace {
@@ -167,8 +168,8 @@ TEST_F(Graph1Test, PenOverrideColour) {
 }
 
 TEST(Graph1Colours, ArgbGdiConversion) {
-    EXPECT_EQ(ArgbToGdi(0xFF112233), 0x332211u);
-    EXPECT_EQ(GdiToArgb(0x332211), 0xFF112233u);
+    EXPECT_EQ(ArgbToColor(0xFF112233), 0x332211u);
+    EXPECT_EQ(ColorToArgb(0x332211), 0xFF112233u);
 }
 
 TEST_F(Graph1Test, EndThenDestroyFlushesOnce) {

@@ -6,6 +6,7 @@
 #include "platform/device.h"
 #include "render/gra_attribute.h"
 #include "render/graph1.h"
+#include "util/bmp_file.h"
 
 namespace torvane {
 namespace {
@@ -16,8 +17,7 @@ TEST(JapaneseTextGolden, MatchesTheStoredPicture) {
 #if defined(_WIN32)
     GTEST_SKIP() << "glyphs differ between back ends";
 #endif
-    const std::filesystem::path golden =
-        std::filesystem::path(__FILE__).parent_path() / "golden" / "japanese_text.bmp";
+    const std::filesystem::path golden = std::filesystem::path(TORVANE_GOLDEN_DIR) / "japanese_text.bmp";
     Bitmap picture(160, 60);
     gGraAtt.DataInit();
     LogicWx1 = 0;

@@ -1,5 +1,6 @@
 #include "figure/jwk_data.h"
 #include "graph1_test_fixture.h"
+#include "util/colors.h"
 
 namespace torvane::test {
 namespace {
@@ -81,7 +82,7 @@ TEST_F(JwkDrawingTest, TextUsesItsTypeAndGothicFont) {
     EXPECT_EQ(chars[0].font.face, u"ＭＳ ゴシック");
     EXPECT_EQ(chars[0].font.height, 30);
     EXPECT_EQ(chars[0].font.width, 10);
-    EXPECT_EQ(chars[0].color, ArgbToGdi(gGraAtt.GetAttrColcol(3)));
+    EXPECT_EQ(chars[0].color, ArgbToColor(gGraAtt.GetAttrColcol(3)));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "render/thumbnail.h"
 #include "support/test_files.h"
+#include "util/bmp_file.h"
 
 namespace torvane::test {
 namespace {

@@ -4,19 +4,11 @@
 #include "figure/text_code_context.h"
 #include "graph1_test_fixture.h"
 #include "render/text_clock.h"
+#include "support/fixed_clock.h"
+#include "util/colors.h"
 
 namespace torvane::test {
 namespace {
-
-class FixedClock final : public Clock {
-public:
-    explicit FixedClock(LocalTime t) : t_(t) {}
-    LocalTime Now() const override { return t_; }
-    void Sleep(std::uint32_t) const override {}
-
-private:
-    LocalTime t_;
-};
 
 // World window (0, 0)–(20, 20) at 10 pixels per unit on a 200 x 200 device.
 class TextLayoutTest : public Graph1Test {
@@ -149,9 +141,9 @@ TEST_F(TextLayoutTest, InlineSuperscriptColourAndBold) {
     // Half height, raised by h / 2: its bottom lies half a cell above the baseline.
     EXPECT_EQ(chars[1].y1 + chars[1].font.height, chars[0].y1 + chars[0].font.height - 10);
     EXPECT_EQ(chars[2].font.weight, 700);
-    EXPECT_EQ(chars[2].color, ArgbToGdi(gGraAtt.GetAttrColcol(6)));
-    EXPECT_EQ(chars[0].color, ArgbToGdi(gGraAtt.GetAttrColcol(2)));
-    EXPECT_EQ(g.PenColor(), ArgbToGdi(gGraAtt.GetAttrColcol(2)));  // restored afterwards
+    EXPECT_EQ(chars[2].color, ArgbToColor(gGraAtt.GetAttrColcol(6)));
+    EXPECT_EQ(chars[0].color, ArgbToColor(gGraAtt.GetAttrColcol(2)));
+    EXPECT_EQ(g.PenColor(), ArgbToColor(gGraAtt.GetAttrColcol(2)));  // restored afterwards
 }
 
 TEST_F(TextLayoutTest, FontStylesAndSurrogatePairs) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "util/jtext.h"
+#include "util/era_date.h"
+#include "util/full_width.h"
+#include "util/text_widths.h"
 
 namespace torvane {
 namespace {

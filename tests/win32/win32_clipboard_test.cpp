@@ -4,7 +4,7 @@
 #include <string>
 
 #include "clip/clipboards.h"
-#include "recording_ui.h"
+#include "support/recording_ui.h"
 #include "support/test_files.h"
 #include "test_host.h"
 

@@ -5,7 +5,7 @@
 
 #include "clip/clipboards.h"
 #include "clip/jww_windows.h"
-#include "recording_ui.h"
+#include "support/recording_ui.h"
 #include "support/test_files.h"
 #include "test_host.h"
 

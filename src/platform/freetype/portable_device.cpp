@@ -1,7 +1,7 @@
 #include <memory>
 
 #include "platform/device.h"
-#include "platform/portable/freetype_glyphs.h"
+#include "platform/freetype/freetype_glyphs.h"
 #include "platform/software/software_device.h"
 
 namespace torvane {

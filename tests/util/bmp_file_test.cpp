@@ -1,4 +1,4 @@
-#include "platform/bitmap.h"
+#include "util/bmp_file.h"
 
 #include <gtest/gtest.h>
 

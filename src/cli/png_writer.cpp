@@ -1,10 +1,12 @@
-#include "platform/portable/png_writer.h"
+#include "cli/png_writer.h"
 
 #include <png.h>
 
 #include <cstdint>
-#include <system_error>
+#include <string>
 #include <vector>
+
+#include "util/files.h"
 
 namespace torvane {
 
@@ -25,18 +27,13 @@ bool SavePng(const Bitmap& bitmap, const std::filesystem::path& path) {
     image.width = static_cast<png_uint_32>(bitmap.width);
     image.height = static_cast<png_uint_32>(bitmap.height);
     image.format = PNG_FORMAT_RGB;
-
-    std::filesystem::path temp = path;
-    temp += ".part";
-    std::error_code ec;
-    const bool written = png_image_write_to_file(&image, temp.c_str(), 0, rgb.data(), 0, nullptr) != 0;
+    // The first call measures, the second writes.
+    png_alloc_size_t size = 0;
+    bool encoded = png_image_write_to_memory(&image, nullptr, &size, 0, rgb.data(), 0, nullptr) != 0;
+    std::string bytes(size, '\0');
+    encoded = encoded && png_image_write_to_memory(&image, bytes.data(), &size, 0, rgb.data(), 0, nullptr) != 0;
     png_image_free(&image);
-    if (written) std::filesystem::rename(temp, path, ec);
-    if (!written || ec) {
-        std::filesystem::remove(temp, ec);
-        return false;
-    }
-    return true;
+    return encoded && WriteFileAtomic(path, std::string_view(bytes.data(), size));
 }
 
 }  // namespace torvane

@@ -6,7 +6,7 @@
 #include <limits>
 #include <random>
 
-#include "golden/software_device_golden.h"
+#include "platform/software_device_golden.h"
 #include "render/gra_attribute.h"
 #include "render/graph1.h"
 #include "render/pixel_art.h"

@@ -1,4 +1,4 @@
-#include "platform/portable/freetype_glyphs.h"
+#include "platform/freetype/freetype_glyphs.h"
 
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
@@ -9,6 +9,7 @@
 #include <cctype>
 #include <array>
 #include <cmath>
+#include <numbers>
 #include <map>
 #include <string>
 #include <tuple>
@@ -17,7 +18,6 @@
 namespace torvane {
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 
 enum FaceKind { kGothic = 0, kMincho = 1 };
 
@@ -126,7 +126,7 @@ struct FreeTypeGlyphs::Impl {
         if (found != glyphs.end()) return &found->second;
         Glyph glyph;
         if (FT_Set_Pixel_Sizes(face, static_cast<FT_UInt>(key.ppem_x), static_cast<FT_UInt>(key.ppem_y)) == 0) {
-            const double a = key.escapement / 10.0 * kPi / 180.0;
+            const double a = key.escapement / 10.0 * std::numbers::pi / 180.0;
             const double shear = key.italic ? 0.21 : 0.0;
             FT_Matrix m;
             m.xx = static_cast<FT_Fixed>(std::lround(std::cos(a) * 65536));
@@ -181,7 +181,7 @@ void FreeTypeGlyphs::Draw(Bitmap& target, int x, int y, std::u16string_view ch, 
     const double ascender = face->ascender * static_cast<double>(height) / face->units_per_EM;
     const double descender = -face->descender * static_cast<double>(height) / face->units_per_EM;
     const double baseline = (height - (ascender + descender)) / 2 + ascender;
-    const double a = font.escapement / 10.0 * kPi / 180.0;
+    const double a = font.escapement / 10.0 * std::numbers::pi / 180.0;
     const double c = std::cos(a);
     const double s = std::sin(a);
     // Cell coordinates (right, down) to device: the cell turns counter-clockwise on screen.

@@ -1,4 +1,4 @@
-#include "platform/portable/png_writer.h"
+#include "cli/png_writer.h"
 
 #include <gtest/gtest.h>
 

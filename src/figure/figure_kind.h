@@ -1,0 +1,20 @@
+#pragma once
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+namespace torvane {
+
+// The three kinds of figure data: clipboard figure streams, JWS and JWK files.
+enum class FigureKind { Jcf, Jws, Jwk };
+
+// The kind of figure data from its first bytes: "JwsData", "jw_cad(c)sym", else a stream.
+FigureKind FigureKindOfBytes(std::string_view head);
+// The kind of a figure file from its first bytes; nothing when the file cannot be read.
+std::optional<FigureKind> FigureKindOfFile(const std::filesystem::path& path);
+// "jcf", "jws" or "jwk"; nothing for any other name.
+std::optional<FigureKind> FigureKindOfName(std::string_view name);
+// The name of a kind: "jcf", "jws" or "jwk".
+const char* FigureKindName(FigureKind kind);
+
+}  // namespace torvane
