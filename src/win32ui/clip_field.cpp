@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "platform/win32/bitmap_blit.h"
+#include "util/bmp_file.h"
 
 namespace torvane {
 namespace {
@@ -49,9 +50,11 @@ public:
         raised_ = raised;
         InvalidateRect(Handle(), nullptr, FALSE);
     }
+    // Shown at once: regeneration draws page after page without handling window messages.
     void SetPicture(std::optional<Bitmap> picture) {
         picture_ = std::move(picture);
         InvalidateRect(Handle(), nullptr, FALSE);
+        UpdateWindow(Handle());
     }
 
 private:

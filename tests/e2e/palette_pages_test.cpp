@@ -6,10 +6,10 @@
 
 #include "figure/jcf_data.h"
 #include "palette_view.h"
-#include "platform/bitmap.h"
 #include "support/test_files.h"
 #include "test_host.h"
 #include "torvane_process.h"
+#include "util/bmp_file.h"
 
 namespace torvane {
 namespace {

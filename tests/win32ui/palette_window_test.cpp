@@ -5,7 +5,7 @@
 #include "app/form1.h"
 #include "app/palette_layout.h"
 #include "support/test_files.h"
-#include "win32/recording_ui.h"
+#include "support/recording_ui.h"
 #include "win32ui/palette_window.h"
 
 namespace torvane {
