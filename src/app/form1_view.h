@@ -11,6 +11,10 @@
 
 namespace torvane {
 
+class TForm2;
+class TForm3;
+class TForm7;
+
 // Position and size of a window in screen pixels.
 using TWindowBounds = TRect;
 
@@ -114,14 +118,15 @@ public:
     virtual void StopTrackingTimer() = 0;
 
     // Other windows. Each may do nothing until that window exists.
-    // Settings dialog (modal); true when the user accepted it.
-    virtual bool ShowSettingsDialog() = 0;
-    // Jw_cad selection dialog (modal): the chosen window, or nothing when cancelled.
-    virtual std::optional<WindowHandle> ShowJwwSelectDialog() = 0;
-    // Clip viewer (modal) on a figure stream file.
-    virtual void ShowClipViewer(const std::filesystem::path& figure) = 0;
+    // The modal dialogs run on their presenters: each opens where the presenter's position
+    // says and leaves its last position and size there.
+    virtual void ShowSettingsDialog(TForm2& dialog) = 0;
+    virtual void ShowJwwSelectDialog(TForm7& dialog) = 0;
+    virtual void ShowClipViewer(TForm3& viewer) = 0;
     // Figure browser (not modal), opacity 0..255 or 255 opaque.
     virtual void ShowFigureBrowser(int alpha, bool onTop) = 0;
+    // The figure browser's opacity, 0..255 or 255 opaque.
+    virtual void SetFigureBrowserTranslucent(int alpha) = 0;
     // Figure import into clip button `button` of the current page.
     virtual void ShowFigureImport(int button) = 0;
 };
@@ -160,10 +165,11 @@ public:
     void BringToFront() override {}
     void ClosePalette() override {}
     void StopTrackingTimer() override {}
-    bool ShowSettingsDialog() override { return false; }
-    std::optional<WindowHandle> ShowJwwSelectDialog() override { return std::nullopt; }
-    void ShowClipViewer(const std::filesystem::path&) override {}
+    void ShowSettingsDialog(TForm2&) override {}
+    void ShowJwwSelectDialog(TForm7&) override {}
+    void ShowClipViewer(TForm3&) override {}
     void ShowFigureBrowser(int, bool) override {}
+    void SetFigureBrowserTranslucent(int) override {}
     void ShowFigureImport(int) override {}
 
 private:

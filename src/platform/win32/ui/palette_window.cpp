@@ -259,10 +259,11 @@ void PaletteWindow::ClosePalette() { Close(); }
 void PaletteWindow::StopTrackingTimer() { KillTimer(hwnd_, kTrackingTimer); }
 
 // The dialogs and the other windows come later.
-bool PaletteWindow::ShowSettingsDialog() { return false; }
-std::optional<WindowHandle> PaletteWindow::ShowJwwSelectDialog() { return std::nullopt; }
-void PaletteWindow::ShowClipViewer(const std::filesystem::path&) {}
+void PaletteWindow::ShowSettingsDialog(TForm2&) {}
+void PaletteWindow::ShowJwwSelectDialog(TForm7&) {}
+void PaletteWindow::ShowClipViewer(TForm3&) {}
 void PaletteWindow::ShowFigureBrowser(int, bool) {}
+void PaletteWindow::SetFigureBrowserTranslucent(int) {}
 void PaletteWindow::ShowFigureImport(int) {}
 
 }  // namespace torvane

@@ -1,0 +1,154 @@
+#include "app/form2.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "util/numbers.h"
+
+namespace torvane {
+namespace {
+
+// Seconds as the interval field shows them: the shortest decimal form (1000 ms is "1").
+std::u16string SecondsText(int milliseconds) {
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, milliseconds / 1000.0, std::chars_format::fixed).ptr;
+    return std::u16string(text, end);
+}
+
+bool Between(int value, int low, int high) { return value >= low && value <= high; }
+
+int Flag(bool ticked) { return ticked ? 1 : 0; }
+
+// A choice's value: 0 when unticked, else its entry index + 1.
+int Choice(bool ticked, int index) { return ticked ? index + 1 : 0; }
+
+}  // namespace
+
+void TForm2::FormShow(TForm2View& view) {
+    OKflag = false;
+    TForm2Controls c;
+    c.Edit1 = SecondsText(S_P1);
+    c.RadioGroup1 = S_P2 != 0 ? 1 : 0;
+    c.CheckBox1 = S_P3 != 0;
+    c.CheckBox2 = S_P4 != 0;
+    c.CheckBox3 = S_P5 != 0;
+    c.CheckBox4 = S_P6 != 0;
+    c.CheckBox5 = S_P15 != 0;
+    c.CheckBox6 = S_P16 != 0;
+    c.CheckBox7 = S_P18 != 0;
+    c.Edit2 = S_P7;
+    c.Edit3 = S_P8;
+    c.Edit4 = S_P9;
+    c.Edit5 = IntStr(S_P10);
+    c.Edit6 = IntStr(S_P11);
+    c.Edit7 = IntStr(S_P12);
+    c.Edit8 = IntStr(S_P13);
+    c.Edit9 = IntStr(S_P14);
+    c.Edit10 = IntStr(S_P17);
+    c.Edit11 = IntStr(S_P19);
+    c.Memo1 = Memo1;
+    c.Memo2 = Memo2;
+    if (S_T1 != 1 && S_T1 != 2) S_T1 = 0;
+    c.CB01 = S_T1 != 0;
+    c.RG01 = c.CB01 ? S_T1 - 1 : 0;
+    if (S_T2 <= 0) S_T2 = 0;
+    c.CB02 = S_T2 > 0;
+    c.CBX01 = S_T2 > 0 && S_T2 <= LineColorEntries ? S_T2 - 1 : 0;
+    if (S_T3 <= 0) S_T3 = 0;
+    c.CB03 = S_T3 > 0;
+    c.CBX02 = S_T3 > 0 && S_T3 <= LineTypeEntries ? S_T3 - 1 : 0;
+    c.CB99 = S_T99 == 1 && (c.CB01 || c.CB02 || c.CB03);
+    view.ShowControls(c);
+    view.Focus(TForm2Focus::Edit1);
+}
+
+bool TForm2::Refused(TForm2View& view, std::u16string_view message, TForm2Focus focus) {
+    ui_.Message(message);
+    view.Focus(focus);
+    return true;
+}
+
+void TForm2::Button1Click(TForm2View& view) {
+    TForm2Controls c = view.ReadControls();
+    const double seconds = ValReal(c.Edit1);
+    if (!(seconds > 0 && seconds <= 60)) {
+        Refused(view, u"監視割込時間は、0より大きく、60秒以内で入力して下さい。", TForm2Focus::Edit1);
+        return;
+    }
+    S_P1 = static_cast<int>(std::nearbyint(seconds * 1000));
+    if (S_P1 == 0) {
+        S_P1 = 1000;
+        c.Edit1 = u"1";
+        view.ShowControls(c);
+    }
+    const int across = ValInt(c.Edit5);
+    const int down = ValInt(c.Edit6);
+    const int width = ValInt(c.Edit7);
+    const int height = ValInt(c.Edit8);
+    const int buttonSize = ValInt(c.Edit9);
+    const int opacity1 = ValInt(c.Edit10);
+    const int opacity2 = ValInt(c.Edit11);
+    // Both factors positive: "-1" × "-1" is no grid of one button.
+    const bool countOk = across >= 1 && down >= 1 && static_cast<long long>(across) * down <= 100;
+    constexpr std::u16string_view sizeMessage = u"クリップ画像サイズの指定範囲は、16×16～999×999 までです。";
+    constexpr std::u16string_view opacityMessage = u"透明度の指定範囲は、0 ～ 255 です。";
+    if ((!Between(c.RadioGroup1, 0, 1) && Refused(view, u"背景色を指定して下さい。", TForm2Focus::RadioGroup1)) ||
+        (!countOk && Refused(view, u"クリップ数は 最大100 までです。", TForm2Focus::Edit5)) ||
+        (!Between(width, 16, 999) && Refused(view, sizeMessage, TForm2Focus::Edit7)) ||
+        (!Between(height, 16, 999) && Refused(view, sizeMessage, TForm2Focus::Edit8)) ||
+        (!Between(buttonSize, 4, 99) &&
+         Refused(view, u"ボタンサイズの指定範囲は、4 ～ 99 までです。", TForm2Focus::Edit9)) ||
+        (!Between(opacity1, 0, 255) && Refused(view, opacityMessage, TForm2Focus::Edit10)) ||
+        (!Between(opacity2, 0, 255) && Refused(view, opacityMessage, TForm2Focus::Edit11)))
+        return;
+
+    OKflag = true;
+    S_P2 = c.RadioGroup1;
+    S_P3 = Flag(c.CheckBox1);
+    S_P4 = Flag(c.CheckBox2);
+    S_P5 = Flag(c.CheckBox3);
+    S_P6 = Flag(c.CheckBox4);
+    S_P7 = c.Edit2;
+    S_P8 = c.Edit3;
+    S_P9 = c.Edit4;
+    S_P10 = across;
+    S_P11 = down;
+    S_P12 = width;
+    S_P13 = height;
+    S_P14 = buttonSize;
+    S_P15 = Flag(c.CheckBox5);
+    S_P16 = Flag(c.CheckBox6);
+    S_P17 = opacity1;
+    S_P18 = Flag(c.CheckBox7);
+    S_P19 = opacity2;
+    S_T1 = Choice(c.CB01, c.RG01);
+    S_T2 = Choice(c.CB02, c.CBX01);
+    S_T3 = Choice(c.CB03, c.CBX02);
+    S_T99 = Flag(c.CB99 && (c.CB01 || c.CB02 || c.CB03));
+    Memo1 = std::move(c.Memo1);
+    Memo2 = std::move(c.Memo2);
+    view.Close();
+}
+
+void TForm2::Button2Click(TForm2View& view) {
+    OKflag = false;
+    view.Close();
+}
+
+void TForm2::CB01Click(TForm2View& view) {
+    TForm2Controls c = view.ReadControls();
+    if (c.CB01 || c.CB02 || c.CB03 || !c.CB99) return;
+    c.CB99 = false;
+    view.ShowControls(c);
+}
+
+void TForm2::SwatchClick(TForm2View& view, TForm2Swatch swatch) {
+    TForm2Controls c = view.ReadControls();
+    int& color = swatch == TForm2Swatch::Edit2 ? c.Edit2 : swatch == TForm2Swatch::Edit3 ? c.Edit3 : c.Edit4;
+    const std::optional<int> chosen = view.ChooseColor(color);
+    if (!chosen) return;
+    color = *chosen;
+    view.ShowControls(c);
+}
+
+}  // namespace torvane
