@@ -6,6 +6,29 @@
 #include "util/numbers.h"
 
 namespace torvane {
+
+std::span<const std::u16string_view> LineColorEntries() {
+    static constexpr std::u16string_view entries[] = {
+        u"線色１", u"線色２", u"線色３", u"線色４", u"線色５", u"線色６", u"線色７", u"線色８", u"補助線色",
+        u"SXF- 1　black", u"SXF- 2　red", u"SXF- 3　green", u"SXF- 4　blue", u"SXF- 5　yellow",
+        u"SXF- 6　magenta", u"SXF- 7　cyan", u"SXF- 8　white", u"SXF- 9　deeppink", u"SXF-10　brown",
+        u"SXF-11　orange", u"SXF-12　lightgreen", u"SXF-13　lightblue", u"SXF-14　lavender",
+        u"SXF-15　lightgray", u"SXF-16　darkgray"};
+    return entries;
+}
+
+std::span<const std::u16string_view> LineTypeEntries() {
+    static constexpr std::u16string_view entries[] = {
+        u"線種１　実線", u"線種２　点線１", u"線種３　点線２", u"線種４　点線３", u"線種５　一点鎖１",
+        u"線種６　一点鎖２", u"線種７　二点鎖１", u"線種８　二点鎖２", u"補助線種", u"ランダム線１",
+        u"ランダム線２", u"ランダム線３", u"ランダム線４", u"ランダム線５", u"倍長線種１", u"倍長線種２",
+        u"倍長線種３", u"倍長線種４", u"SXF- 1　実線", u"SXF- 2　破線", u"SXF- 3　跳び破線",
+        u"SXF- 4　一点長鎖線", u"SXF- 5　二点長鎖線", u"SXF- 6　三点長鎖線", u"SXF- 7　点線",
+        u"SXF- 8　一点鎖線", u"SXF- 9　二点鎖線", u"SXF-10　一点短鎖線", u"SXF-11　一点二短鎖線",
+        u"SXF-12　二点短鎖線", u"SXF-13　二点二短鎖線", u"SXF-14　三点短鎖線", u"SXF-15　三点二短鎖線"};
+    return entries;
+}
+
 namespace {
 
 // Seconds as the interval field shows them: the shortest decimal form (1000 ms is "1").
@@ -16,6 +39,11 @@ std::u16string SecondsText(int milliseconds) {
 }
 
 bool Between(int value, int low, int high) { return value >= low && value <= high; }
+
+// Entry `value` - 1 of a list of targets; entry 0 for a value past its end.
+int TargetIndex(int value, std::span<const std::u16string_view> entries) {
+    return value <= static_cast<int>(entries.size()) ? value - 1 : 0;
+}
 
 int Flag(bool ticked) { return ticked ? 1 : 0; }
 
@@ -53,10 +81,10 @@ void TForm2::FormShow(TForm2View& view) {
     c.RG01 = c.CB01 ? S_T1 - 1 : 0;
     if (S_T2 <= 0) S_T2 = 0;
     c.CB02 = S_T2 > 0;
-    c.CBX01 = S_T2 > 0 && S_T2 <= LineColorEntries ? S_T2 - 1 : 0;
+    c.CBX01 = c.CB02 ? TargetIndex(S_T2, LineColorEntries()) : 0;
     if (S_T3 <= 0) S_T3 = 0;
     c.CB03 = S_T3 > 0;
-    c.CBX02 = S_T3 > 0 && S_T3 <= LineTypeEntries ? S_T3 - 1 : 0;
+    c.CBX02 = c.CB03 ? TargetIndex(S_T3, LineTypeEntries()) : 0;
     c.CB99 = S_T99 == 1 && (c.CB01 || c.CB02 || c.CB03);
     view.ShowControls(c);
     view.Focus(TForm2Focus::Edit1);

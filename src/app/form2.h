@@ -1,16 +1,18 @@
 #pragma once
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/ui_services.h"
 
 namespace torvane {
 
-// Entries of the conversion targets: SXF user colours to "線色１" … "SXF-16　darkgray", user
-// line types to "線種１　実線" … "SXF-15　三点二短鎖線".
-inline constexpr int LineColorEntries = 25;
-inline constexpr int LineTypeEntries = 33;
+// Entries of the conversion targets, values 1 up in this order: the colour SXF user colours
+// become (CBX01) and the line type SXF user line types become (CBX02).
+std::span<const std::u16string_view> LineColorEntries();
+std::span<const std::u16string_view> LineTypeEntries();
 
 // The settings dialog's controls as it shows them.
 struct TForm2Controls {
