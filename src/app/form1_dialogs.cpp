@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <iterator>
 
 #include "app/clip_names.h"
 #include "app/form1.h"

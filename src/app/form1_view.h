@@ -1,7 +1,6 @@
 #pragma once
 #include <array>
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -90,7 +89,8 @@ public:
     virtual void SetStayOnTop(bool onTop) = 0;
     virtual void SetTranslucent(int alpha) = 0;
 
-    // Bottom strip: the drop-down lists of the scale and angle fields, and the current inputs.
+    // Bottom strip: the drop-down lists of the scale and angle fields (refilling them keeps the
+    // texts typed in the fields), and the current inputs.
     virtual void SetPasteLists(const std::vector<std::u16string>& scales,
                                const std::vector<std::u16string>& angles) = 0;
     virtual void SetPaletteInputs(const TPaletteInputs& inputs) = 0;

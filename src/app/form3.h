@@ -1,6 +1,7 @@
 #pragma once
 #include <filesystem>
 #include <string_view>
+#include <utility>
 
 #include "app/palette_layout.h"
 #include "figure/jcf_data.h"
