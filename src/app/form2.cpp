@@ -90,17 +90,16 @@ void TForm2::FormShow(TForm2View& view) {
     view.Focus(TForm2Focus::Edit1);
 }
 
-bool TForm2::Refused(TForm2View& view, std::u16string_view message, TForm2Focus focus) {
+void TForm2::Refuse(TForm2View& view, std::u16string_view message, TForm2Focus focus) {
     ui_.Message(message);
     view.Focus(focus);
-    return true;
 }
 
 void TForm2::Button1Click(TForm2View& view) {
     TForm2Controls c = view.ReadControls();
     const double seconds = ValReal(c.Edit1);
     if (!(seconds > 0 && seconds <= 60)) {
-        Refused(view, u"監視割込時間は、0より大きく、60秒以内で入力して下さい。", TForm2Focus::Edit1);
+        Refuse(view, u"監視割込時間は、0より大きく、60秒以内で入力して下さい。", TForm2Focus::Edit1);
         return;
     }
     S_P1 = static_cast<int>(std::nearbyint(seconds * 1000));
@@ -120,15 +119,25 @@ void TForm2::Button1Click(TForm2View& view) {
     const bool countOk = across >= 1 && down >= 1 && static_cast<long long>(across) * down <= 100;
     constexpr std::u16string_view sizeMessage = u"クリップ画像サイズの指定範囲は、16×16～999×999 までです。";
     constexpr std::u16string_view opacityMessage = u"透明度の指定範囲は、0 ～ 255 です。";
-    if ((!Between(c.RadioGroup1, 0, 1) && Refused(view, u"背景色を指定して下さい。", TForm2Focus::RadioGroup1)) ||
-        (!countOk && Refused(view, u"クリップ数は 最大100 までです。", TForm2Focus::Edit5)) ||
-        (!Between(width, 16, 999) && Refused(view, sizeMessage, TForm2Focus::Edit7)) ||
-        (!Between(height, 16, 999) && Refused(view, sizeMessage, TForm2Focus::Edit8)) ||
-        (!Between(buttonSize, 4, 99) &&
-         Refused(view, u"ボタンサイズの指定範囲は、4 ～ 99 までです。", TForm2Focus::Edit9)) ||
-        (!Between(opacity1, 0, 255) && Refused(view, opacityMessage, TForm2Focus::Edit10)) ||
-        (!Between(opacity2, 0, 255) && Refused(view, opacityMessage, TForm2Focus::Edit11)))
+    struct Check {
+        bool passes;
+        std::u16string_view message;
+        TForm2Focus focus;
+    };
+    const Check checks[] = {
+        {Between(c.RadioGroup1, 0, 1), u"背景色を指定して下さい。", TForm2Focus::RadioGroup1},
+        {countOk, u"クリップ数は 最大100 までです。", TForm2Focus::Edit5},
+        {Between(width, 16, 999), sizeMessage, TForm2Focus::Edit7},
+        {Between(height, 16, 999), sizeMessage, TForm2Focus::Edit8},
+        {Between(buttonSize, 4, 99), u"ボタンサイズの指定範囲は、4 ～ 99 までです。", TForm2Focus::Edit9},
+        {Between(opacity1, 0, 255), opacityMessage, TForm2Focus::Edit10},
+        {Between(opacity2, 0, 255), opacityMessage, TForm2Focus::Edit11},
+    };
+    for (const Check& check : checks) {
+        if (check.passes) continue;
+        Refuse(view, check.message, check.focus);
         return;
+    }
 
     OKflag = true;
     S_P2 = c.RadioGroup1;

@@ -111,8 +111,8 @@ public:
     int Top = 0;
 
 private:
-    // Reports a refused value and focuses its control; always true.
-    bool Refused(TForm2View& view, std::u16string_view message, TForm2Focus focus);
+    // Reports a refused value and focuses its control.
+    void Refuse(TForm2View& view, std::u16string_view message, TForm2Focus focus);
 
     UiServices& ui_;
 };

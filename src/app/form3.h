@@ -46,6 +46,7 @@ public:
 // with the shared view state and puts back what another view had there when it closes.
 class TForm3 {
 public:
+    // `device` makes the device the pictures are drawn with.
     explicit TForm3(DeviceFactory device = CreateDevice) : device_(std::move(device)) {}
 
     // Shows the figure: the shared view state is kept in Bk, the zoom and pan reset, the figure
