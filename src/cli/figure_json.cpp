@@ -111,9 +111,9 @@ Json BlockDef(const TEntJwwBlockDef& r) {
 }
 
 Json BlockTree(const TEntJwwBlockTree& r) {
-    return Json{{"att", Attr(r.att)}, {"level", r.level},     {"parent", r.parent},   {"no", r.no},
-                {"defno", r.defno},   {"name", Utf8(r.name)}, {"x", Number(r.x)},     {"y", Number(r.y)},
-                {"r1", Number(r.r1)}, {"r2", Number(r.r2)},   {"r3", Number(r.r3)},   {"r4", Number(r.r4)}};
+    return Json{{"att", Attr(r.att)}, {"level", r.level},   {"parent", r.parent}, {"no", r.no},
+                {"defno", r.defno},   {"x", Number(r.x)},   {"y", Number(r.y)},   {"r1", Number(r.r1)},
+                {"r2", Number(r.r2)}, {"r3", Number(r.r3)}, {"r4", Number(r.r4)}};
 }
 
 Json LayerGroup(const TEntJwwLayerGroup& r) {
