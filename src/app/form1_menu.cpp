@@ -46,45 +46,4 @@ void TForm1::MenuCommand(TPaletteCommand command) {
     }
 }
 
-void TForm1::BeforeModal() {
-    view_.SetStayOnTop(false);
-    view_.BringToFront();
-}
-
-void TForm1::AfterModal() {
-    if (OnTop != 0) view_.SetStayOnTop(true);
-}
-
-// The clip buttons are rebuilt even when the dialog is cancelled.
-void TForm1::OpenSettingsDialog() {
-    MonitorStop();
-    BeforeModal();
-    view_.ShowSettingsDialog();
-    AfterModal();
-    BuildPalette();
-    if (KanClip == 1) MonitorStart();
-}
-
-void TForm1::OpenJwwSelectDialog() {
-    BeforeModal();
-    const std::optional<WindowHandle> chosen = view_.ShowJwwSelectDialog();
-    AfterModal();
-    if (chosen) BootJwwHnd = *chosen;
-}
-
-void TForm1::OpenClipViewer(int button, bool dialogStyle) {
-    if (button < 1 || button > ClipRows) return;
-    const std::u16string& name = StringGrid1[CurPage][button - 1];
-    if (!IsPlainClipName(name)) return;
-    const auto figure = ClipFile(PageFolders[CurPage], name, ".1");
-    if (!FileThere(figure)) return;
-    if (dialogStyle) {
-        BeforeModal();
-    } else {
-        view_.BringToFront();
-    }
-    view_.ShowClipViewer(figure);
-    if (dialogStyle) AfterModal();
-}
-
 }  // namespace torvane

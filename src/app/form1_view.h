@@ -1,7 +1,6 @@
 #pragma once
 #include <array>
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +10,10 @@
 #include "platform/window_list.h"
 
 namespace torvane {
+
+class TForm2;
+class TForm3;
+class TForm7;
 
 // Position and size of a window in screen pixels.
 using TWindowBounds = TRect;
@@ -87,7 +90,8 @@ public:
     virtual void SetStayOnTop(bool onTop) = 0;
     virtual void SetTranslucent(int alpha) = 0;
 
-    // Bottom strip: the drop-down lists of the scale and angle fields, and the current inputs.
+    // Bottom strip: the drop-down lists of the scale and angle fields (refilling them keeps the
+    // texts typed in the fields), and the current inputs.
     virtual void SetPasteLists(const std::vector<std::u16string>& scales,
                                const std::vector<std::u16string>& angles) = 0;
     virtual void SetPaletteInputs(const TPaletteInputs& inputs) = 0;
@@ -115,14 +119,15 @@ public:
     virtual void StopTrackingTimer() = 0;
 
     // Other windows. Each may do nothing until that window exists.
-    // Settings dialog (modal); true when the user accepted it.
-    virtual bool ShowSettingsDialog() = 0;
-    // Jw_cad selection dialog (modal): the chosen window, or nothing when cancelled.
-    virtual std::optional<WindowHandle> ShowJwwSelectDialog() = 0;
-    // Clip viewer (modal) on a figure stream file.
-    virtual void ShowClipViewer(const std::filesystem::path& figure) = 0;
+    // The modal dialogs run on their presenters: each opens where the presenter's position
+    // says and leaves its last position and size there.
+    virtual void ShowSettingsDialog(TForm2& dialog) = 0;
+    virtual void ShowJwwSelectDialog(TForm7& dialog) = 0;
+    virtual void ShowClipViewer(TForm3& viewer) = 0;
     // Figure browser (not modal), opacity 0..255 or 255 opaque.
     virtual void ShowFigureBrowser(int alpha, bool onTop) = 0;
+    // The figure browser's opacity, 0..255 or 255 opaque.
+    virtual void SetFigureBrowserTranslucent(int alpha) = 0;
     // Figure selection dialog (modal) on the caller's choices; true when closed with OK, the
     // choices then being the user's.
     virtual bool ShowFigureSelectDialog(TFigureSelection& selection) = 0;
@@ -162,10 +167,11 @@ public:
     void BringToFront() override {}
     void ClosePalette() override {}
     void StopTrackingTimer() override {}
-    bool ShowSettingsDialog() override { return false; }
-    std::optional<WindowHandle> ShowJwwSelectDialog() override { return std::nullopt; }
-    void ShowClipViewer(const std::filesystem::path&) override {}
+    void ShowSettingsDialog(TForm2&) override {}
+    void ShowJwwSelectDialog(TForm7&) override {}
+    void ShowClipViewer(TForm3&) override {}
     void ShowFigureBrowser(int, bool) override {}
+    void SetFigureBrowserTranslucent(int) override {}
     bool ShowFigureSelectDialog(TFigureSelection&) override { return false; }
 
 private:

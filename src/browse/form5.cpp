@@ -25,7 +25,7 @@ TForm5::TForm5(TForm5View& view, UiServices& ui, TJwsData& JWS, TJwkData& JWK, D
 }
 
 void TForm5::FormShow() {
-    Bk = TDrawingState::Current();
+    Bk = TSharedView::Current();
     ImageNo = -1;
     ImageFN.clear();
     ImgX = std::clamp(S_IX, 1, 5);

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/figure_selection.h"
-#include "browse/drawing_state.h"
+#include "render/shared_view.h"
 #include "browse/figure_files.h"
 #include "browse/figure_picture.h"
 #include "browse/form5_view.h"
@@ -60,7 +60,7 @@ public:
     int FileType = 0;               // the file type choice shown
     std::filesystem::path Folder;   // the folder shown
     std::vector<TFileListRow> ListRows;
-    TDrawingState Bk;               // shared drawing state while the dialog is open
+    TSharedView Bk;               // shared drawing state while the dialog is open
 
 private:
     void ReadFolder();

@@ -83,7 +83,7 @@ void TForm6::ScrollChange(int position) {
 void TForm6::ReadFolder() { grid_.SetFiles(ListFigureFiles(Zpath, form_.ZukeiBrwT)); }
 
 void TForm6::Redraw(const std::function<void()>& draw) {
-    Bk = TDrawingState::Current();
+    Bk = TSharedView::Current();
     painter_.JWS = form_.JWS.get();
     painter_.JWK = form_.JWK.get();
     painter_.BackColor = BackColorNo;

@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "app/form1.h"
-#include "browse/drawing_state.h"
+#include "render/shared_view.h"
 #include "browse/figure_picture.h"
 #include "browse/form6_view.h"
 #include "browse/thumbnail_grid.h"
@@ -39,7 +39,7 @@ public:
 
     std::filesystem::path Zpath;      // the chosen folder, or empty
     std::filesystem::path S_TmpPath;  // the clip folder (TempPath) at the last opening
-    TDrawingState Bk;                 // the shared drawing state around every redraw
+    TSharedView Bk;                 // the shared drawing state around every redraw
 
 private:
     void ReadFolder();

@@ -18,6 +18,20 @@ namespace torvane {
 namespace {
 
 template <typename Figure>
+void Paint(Figure& figure, Bitmap& bitmap, int back_color_no, const DeviceFactory& make_device) {
+    const std::unique_ptr<Device> device = make_device(bitmap);
+    TGraph1 graph(*device);
+    gGraph1 = &graph;
+    graph.G_Start();
+    graph.GCls(back_color_no == 0 ? 0xFFFFFF : 0);
+    graph.GPenSet(0xFF0000, 0, 0);
+    graph.GBox(0, 0, bitmap.width - 1, bitmap.height - 1);
+    figure.GLDrawALL();
+    graph.G_End();
+    gGraph1 = nullptr;
+}
+
+template <typename Figure>
 Bitmap DrawPicture(Figure& figure, int width, int height, int back_color_no,
                    const DeviceFactory& make_device = CreateDevice) {
     width = std::max(width, 1);
@@ -29,39 +43,34 @@ Bitmap DrawPicture(Figure& figure, int width, int height, int back_color_no,
     figure.SetGAttLayer();
     figure.GetMinMaxZahyo();
     FitViewToExtents(width, height);
-    {
-        const std::unique_ptr<Device> device = make_device(bitmap);
-        TGraph1 graph(*device);
-        gGraph1 = &graph;
-        graph.G_Start();
-        graph.GCls(back_color_no == 0 ? 0xFFFFFF : 0);
-        graph.GPenSet(0xFF0000, 0, 0);
-        graph.GBox(0, 0, width - 1, height - 1);
-        figure.GLDrawALL();
-        graph.G_End();
-        gGraph1 = nullptr;
-    }
+    Paint(figure, bitmap, back_color_no, make_device);
     return bitmap;
 }
 
 }  // namespace
 
-void FitViewToExtents(int width, int height) {
+void FitViewToExtents(int width, int height) { FitViewToExtents(width, height, 1e-14, 1.0, 0, 0); }
+
+void FitViewToExtents(int width, int height, double min_span, double zoom, int pan_x, int pan_y) {
     Phsx = width;
     Phsy = height;
     double dx = std::abs(MaxWx - MinWx);
     double dy = std::abs(MaxWy - MinWy);
-    if (!(dx > 1e-14)) dx = 1e-14;
-    if (!(dy > 1e-14)) dy = 1e-14;
+    if (!(dx > min_span)) dx = min_span;
+    if (!(dy > min_span)) dy = min_span;
     const double sx = width / dx * 0.9;
     const double sy = height / dy * 0.9;
-    LogicScale = sx < sy ? sx : sy;
+    LogicScale = (sx < sy ? sx : sy) * zoom;
     const double cx = (MaxWx + MinWx) / 2;
     const double cy = (MaxWy + MinWy) / 2;
-    LogicWx1 = cx - width / 2.0 / LogicScale;
-    LogicWy1 = cy - height / 2.0 / LogicScale;
-    LogicWx2 = cx + width / 2.0 / LogicScale;
-    LogicWy2 = cy + height / 2.0 / LogicScale;
+    LogicWx1 = cx - width / 2.0 / LogicScale + pan_x / LogicScale;
+    LogicWy1 = cy - height / 2.0 / LogicScale + pan_y / LogicScale;
+    LogicWx2 = cx + width / 2.0 / LogicScale + pan_x / LogicScale;
+    LogicWy2 = cy + height / 2.0 / LogicScale + pan_y / LogicScale;
+}
+
+void PaintFigure(TJwwFigureData& figure, Bitmap& bitmap, int back_color_no, const DeviceFactory& device) {
+    Paint(figure, bitmap, back_color_no, device);
 }
 
 Bitmap DrawFigurePicture(TJwwFigureData& figure, int width, int height, int back_color_no,

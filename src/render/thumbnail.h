@@ -15,6 +15,14 @@ namespace torvane {
 // Fits the shared current extents (MinWx .. MaxWy) into a W x H device: the figure fills 90 %
 // of the limiting side and is centred. Sets Phsx, Phsy, LogicScale and the view window.
 void FitViewToExtents(int width, int height);
+// The same fit with spans not above `min_span` taken as min_span, the scale multiplied by
+// `zoom` and the view window moved by (pan_x, pan_y) device pixels, x to the right, y upwards.
+void FitViewToExtents(int width, int height, double min_span, double zoom, int pan_x, int pan_y);
+
+// Paints a figure whose extents and view are set onto `bitmap`: the background cleared (0
+// white, 1 black), a blue frame along the edges, then the figure.
+void PaintFigure(TJwwFigureData& figure, Bitmap& bitmap, int back_color_no,
+                 const DeviceFactory& device = CreateDevice);
 
 // Draws a figure already read into a W x H picture as the clip thumbnails are drawn: drawing
 // attributes reset for the background (0 white, 1 black), layer scales loaded, extents

@@ -351,10 +351,11 @@ void PaletteWindow::ClosePalette() { Close(); }
 // commands are offered and do nothing.
 void PaletteWindow::SetBrowserFolders(const std::vector<std::u16string>&) {}
 void PaletteWindow::CloseFigureBrowser() {}
-bool PaletteWindow::ShowSettingsDialog() { return false; }
-std::optional<WindowHandle> PaletteWindow::ShowJwwSelectDialog() { return std::nullopt; }
-void PaletteWindow::ShowClipViewer(const std::filesystem::path&) {}
+void PaletteWindow::ShowSettingsDialog(TForm2&) {}
+void PaletteWindow::ShowJwwSelectDialog(TForm7&) {}
+void PaletteWindow::ShowClipViewer(TForm3&) {}
 void PaletteWindow::ShowFigureBrowser(int, bool) {}
+void PaletteWindow::SetFigureBrowserTranslucent(int) {}
 bool PaletteWindow::ShowFigureSelectDialog(TFigureSelection&) { return false; }
 
 }  // namespace torvane

@@ -58,10 +58,11 @@ public:
     void SetCursor(TPaletteCursor cursor) override;
     void BringToFront() override;
     void ClosePalette() override;
-    bool ShowSettingsDialog() override;
-    std::optional<WindowHandle> ShowJwwSelectDialog() override;
-    void ShowClipViewer(const std::filesystem::path& figure) override;
+    void ShowSettingsDialog(TForm2& dialog) override;
+    void ShowJwwSelectDialog(TForm7& dialog) override;
+    void ShowClipViewer(TForm3& viewer) override;
     void ShowFigureBrowser(int alpha, bool on_top) override;
+    void SetFigureBrowserTranslucent(int alpha) override;
     bool ShowFigureSelectDialog(TFigureSelection& selection) override;
 
 private:

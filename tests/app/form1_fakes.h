@@ -1,5 +1,6 @@
 #pragma once
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string_view>
 #include <string>
@@ -7,6 +8,9 @@
 #include <vector>
 
 #include "app/form1.h"
+#include "app/form2.h"
+#include "app/form3.h"
+#include "app/form7.h"
 #include "app/form1_view.h"
 #include "platform/clock.h"
 #include "platform/memory/key_recorder.h"
@@ -52,7 +56,21 @@ public:
     void ClosePalette() override { Record("close"); }
     void BringToFront() override { Record("front"); }
     void SetStayOnTop(bool onTop) override { Record(onTop ? "on top" : "not on top"); }
-    void ShowClipViewer(const std::filesystem::path& figure) override { Record("viewer " + figure.filename().string()); }
+    void ShowClipViewer(TForm3& viewer) override {
+        Record("viewer " + viewer.S_FName.filename().string());
+        if (runViewer) runViewer(viewer);
+    }
+    void ShowSettingsDialog(TForm2& dialog) override {
+        if (runSettings) runSettings(dialog);
+    }
+    void ShowJwwSelectDialog(TForm7& dialog) override {
+        if (runJwwSelect) runJwwSelect(dialog);
+    }
+    void SetTranslucent(int alpha) override { Record("alpha " + std::to_string(alpha)); }
+    void SetFigureBrowserTranslucent(int alpha) override { Record("browser alpha " + std::to_string(alpha)); }
+    void SetPasteLists(const std::vector<std::u16string>& scales, const std::vector<std::u16string>& angles) override {
+        pasteLists = {scales, angles};
+    }
     void SetCursor(TPaletteCursor cursor) override { cursors.push_back(cursor); }
     // The figure selection dialog: remembers what it was given and, unless figureChoice is
     // empty (cancel), answers OK with that file, its folder and file type 2.
@@ -75,6 +93,11 @@ public:
     TSize range;
     std::vector<TPaletteCursor> cursors;
     int failingButton = 0;  // CreateClipButton fails for this button
+    // What the user does in each modal dialog; nothing (the dialog is closed at once) when empty.
+    std::function<void(TForm2&)> runSettings;
+    std::function<void(TForm7&)> runJwwSelect;
+    std::function<void(TForm3&)> runViewer;
+    std::pair<std::vector<std::u16string>, std::vector<std::u16string>> pasteLists;
     TFigureSelection figureSelection;
     std::filesystem::path figureChoice;
 

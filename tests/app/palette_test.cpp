@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/clip_names.h"
 #include "app/form1_globals.h"
+#include "dialog_fakes.h"
 #include "form1_fakes.h"
 #include "util/bmp_file.h"
 #include "util/files.h"
@@ -116,6 +118,73 @@ TEST_F(PaletteTest, SettingsDialogRebuildsThePaletteInTheDialogStyle) {
                                                        "create 1 0,0 64x64", "clear 1", "image 1 a.bmp",
                                                        "create 2 0,64 64x64", "clear 2", "image 2 b.bmp",
                                                        "timer on 1000"}));
+}
+
+TEST_F(PaletteTest, SettingsAreTakenBackOnlyOnOk) {
+    f.form.BuildPalette();
+    f.form.Ktime = 5000;
+    f.form.PasteBa = {u"1/2"};
+    auto run = [&](bool ok) {
+        f.view.runSettings = [ok](TForm2& dialog) {
+            FakeSettingsDialog window;
+            dialog.FormShow(window);
+            window.controls.Edit1 = u"0.0004";
+            window.controls.Edit5 = u"1";
+            window.controls.CheckBox3 = window.controls.CheckBox6 = true;  // KanClip, AlphaCheck1
+            window.controls.Edit10 = u"100";
+            window.controls.Memo1.insert(window.controls.Memo1.end(), {u"", u" 　\t", u" 1/2 "});
+            ok ? dialog.Button1Click(window) : dialog.Button2Click(window);
+            dialog.Left = 70;
+        };
+        f.view.Take();
+        f.form.MenuCommand(TPaletteCommand::Settings);
+        return f.view.Take();
+    };
+    // Cancelled: nothing changes, but the palette is rebuilt.
+    EXPECT_EQ(run(false), (std::vector<std::string>{"timer off 5000", "not on top", "front", "label P0",
+                                                    "create 1 0,0 64x64", "clear 1", "image 1 a.bmp",
+                                                    "create 2 64,0 64x64", "clear 2", "image 2 b.bmp",
+                                                    "create 3 0,64 64x64", "clear 3", "create 4 64,64 64x64", "clear 4"}));
+    EXPECT_EQ(std::tuple(f.form.Ktime, f.form.BtnXn, f.form.PasteBa.size()), std::tuple(5000, 2, 1u));
+
+    const auto calls = run(true);
+    EXPECT_EQ(std::tuple(f.form.Ktime, f.form.BtnXn, f.form.KanClip), std::tuple(1000, 1, 1));
+    EXPECT_EQ(f.form.PasteBa, (std::vector<std::u16string>{u"1/2", u" 1/2 "}));
+    EXPECT_EQ(std::tuple(f.form.PasteBaN, f.view.pasteLists.first, f.form.Geometry.Form2Left),
+              std::tuple(2, f.form.PasteBa, 70));
+    EXPECT_EQ(std::vector<std::string>(calls.begin() + 3, calls.begin() + 5),
+              (std::vector<std::string>{"alpha 100", "browser alpha 255"}));
+    EXPECT_EQ(calls.back(), "timer on 1000");
+}
+
+TEST_F(PaletteTest, JwcadSelectionAndViewerKeepTheirResultsAndPlaces) {
+    f.windows.windows = {{41, u"一 - jw_win", true, 0}, {42, u"二 - jw_win", true, 0}};
+    f.view.runJwwSelect = [](TForm7& dialog) {
+        FakeJwwSelectDialog window;
+        dialog.FormShow(window);
+        window.selected = 1;
+        dialog.OkClick(window);
+        dialog.Bounds = {1, 2, 300, 200};
+    };
+    f.form.CommandButtonMouseDown(6, TMouseButton::Left, 0, 0);  // "Ｊ"
+    EXPECT_EQ(std::pair(f.form.BootJwwHnd, f.form.Geometry.Form7), std::pair(42, TWindowBounds{1, 2, 300, 200}));
+
+    if (!FileThere(ClipFile(TempPath, u"a", ".1"))) GTEST_SKIP() << "no real data";
+    f.form.BuildPalette();
+    f.form.OnTop = 1;
+    std::size_t pictures = 0;
+    f.view.runViewer = [&](TForm3& viewer) {
+        FakeClipViewer window;
+        viewer.FormShow(window);
+        viewer.FormClose(window);
+        pictures = window.pictures.size();
+        viewer.Bounds = {5, 6, 700, 500};
+    };
+    f.form.ClipMouseDown(1, TMouseButton::Right, 0, 0);
+    f.view.Take();
+    f.form.MenuCommand(TPaletteCommand::ClipView);
+    EXPECT_EQ(f.view.Take(), (std::vector<std::string>{"not on top", "front", "viewer a.1", "on top"}));
+    EXPECT_EQ(std::pair(pictures, f.form.Geometry.Form3), std::pair(std::size_t{1}, TWindowBounds{5, 6, 700, 500}));
 }
 
 TEST_F(PaletteTest, RegenerationAfterConfirmationUpToTheFirstEmptyRowOrEscape) {
