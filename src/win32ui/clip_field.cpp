@@ -38,12 +38,12 @@ public:
     Button(ClipField& field, int number) : field_(field), number_(number) {}
 
     bool Create(HWND parent, const RECT& bounds) {
-        WindowSpec spec;
-        spec.class_name = L"TorvaneClipButton";
-        spec.style = WS_CHILD | WS_VISIBLE;
-        spec.bounds = bounds;
-        spec.parent = parent;
-        return CreateWindowOf(spec);
+        WindowParams params;
+        params.class_name = L"TorvaneClipButton";
+        params.style = WS_CHILD | WS_VISIBLE;
+        params.bounds = bounds;
+        params.parent = parent;
+        return CreateWindowOf(params);
     }
     void SetRaised(bool raised) {
         if (raised_ == raised) return;
@@ -102,11 +102,11 @@ class ClipField::Viewport final : public WindowBase {
 public:
     explicit Viewport(ClipField& field) : field_(field) {}
     bool Create(HWND parent) {
-        WindowSpec spec;
-        spec.class_name = L"TorvaneClipViewport";
-        spec.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
-        spec.parent = parent;
-        return CreateWindowOf(spec);
+        WindowParams params;
+        params.class_name = L"TorvaneClipViewport";
+        params.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
+        params.parent = parent;
+        return CreateWindowOf(params);
     }
 
 private:
@@ -132,11 +132,11 @@ ClipField::~ClipField() {
 bool ClipField::Create(HWND parent, MouseDown on_mouse_down, Scrolled on_scroll) {
     on_mouse_down_ = std::move(on_mouse_down);
     on_scroll_ = std::move(on_scroll);
-    WindowSpec spec;
-    spec.class_name = L"TorvaneClipField";
-    spec.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
-    spec.parent = parent;
-    if (!CreateWindowOf(spec)) return false;
+    WindowParams params;
+    params.class_name = L"TorvaneClipField";
+    params.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
+    params.parent = parent;
+    if (!CreateWindowOf(params)) return false;
     viewport_ = std::make_unique<Viewport>(*this);
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     horizontal_ = CreateWindowExW(0, L"SCROLLBAR", L"", WS_CHILD | SBS_HORZ, 0, 0, 0, 0, Handle(), nullptr, instance, nullptr);
@@ -228,12 +228,7 @@ void ClipField::Scroll(int bar, WPARAM request) {
 
 LRESULT ClipField::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
-        case WM_ERASEBKGND: {
-            RECT client{};
-            GetClientRect(Handle(), &client);
-            FillSolid(reinterpret_cast<HDC>(wparam), client, back_);
-            return 1;
-        }
+        case WM_ERASEBKGND: FillClient(Handle(), reinterpret_cast<HDC>(wparam), back_); return 1;
         case WM_HSCROLL: Scroll(SB_HORZ, wparam); return 0;
         case WM_VSCROLL: Scroll(SB_VERT, wparam); return 0;
         case WM_MOUSEWHEEL:

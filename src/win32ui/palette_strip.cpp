@@ -26,11 +26,11 @@ std::u16string WindowText(HWND window) {
 
 bool PaletteStrip::Create(HWND parent, HFONT font) {
     font_ = font;
-    WindowSpec spec;
-    spec.class_name = L"TorvanePaletteStrip";
-    spec.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
-    spec.parent = parent;
-    if (!CreateWindowOf(spec)) return false;
+    WindowParams params;
+    params.class_name = L"TorvanePaletteStrip";
+    params.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
+    params.parent = parent;
+    if (!CreateWindowOf(params)) return false;
     const DWORD combo = WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL;
     const DWORD check = WS_TABSTOP | BS_AUTOCHECKBOX;
     Child(L"STATIC", L"倍率", SS_LEFT | SS_CENTERIMAGE, 4, 28, 21);
@@ -83,12 +83,7 @@ TPaletteInputs PaletteStrip::GetInputs() const {
 
 LRESULT PaletteStrip::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
-        case WM_ERASEBKGND: {
-            RECT client{};
-            GetClientRect(Handle(), &client);
-            FillSolid(reinterpret_cast<HDC>(wparam), client, back_);
-            return 1;
-        }
+        case WM_ERASEBKGND: FillClient(Handle(), reinterpret_cast<HDC>(wparam), back_); return 1;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
             SetBkColor(reinterpret_cast<HDC>(wparam), back_);

@@ -19,11 +19,11 @@ constexpr UINT kCount = WM_APP + 2;
 class ThrowingWindow final : public WindowBase {
 public:
     bool Create() {
-        WindowSpec spec;
-        spec.class_name = L"TorvaneTestWindow";
-        spec.style = WS_POPUP;
-        spec.bounds = {0, 0, 50, 50};
-        return CreateWindowOf(spec);
+        WindowParams params;
+        params.class_name = L"TorvaneTestWindow";
+        params.style = WS_POPUP;
+        params.bounds = {0, 0, 50, 50};
+        return CreateWindowOf(params);
     }
     int counted = 0;
 

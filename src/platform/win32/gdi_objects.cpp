@@ -19,4 +19,10 @@ void FillSolid(HDC dc, const RECT& rect, COLORREF color) {
     FillRect(dc, &rect, brush.get());
 }
 
+void FillClient(HWND window, HDC dc, COLORREF color) {
+    RECT client{};
+    GetClientRect(window, &client);
+    FillSolid(dc, client, color);
+}
+
 }  // namespace torvane

@@ -92,5 +92,7 @@ private:
 
 // Fills the rectangle with a solid colour.
 void FillSolid(HDC dc, const RECT& rect, COLORREF color);
+// Fills the window's whole client area (a WM_ERASEBKGND answer).
+void FillClient(HWND window, HDC dc, COLORREF color);
 
 }  // namespace torvane

@@ -55,23 +55,23 @@ WindowBase::~WindowBase() {
     DestroyWindow(hwnd_);
 }
 
-bool WindowBase::CreateWindowOf(const WindowSpec& spec) {
+bool WindowBase::CreateWindowOf(const WindowParams& params) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
-    if (!GetClassInfoExW(instance, spec.class_name, &wc)) {
+    if (!GetClassInfoExW(instance, params.class_name, &wc)) {
         wc = {};
         wc.cbSize = sizeof wc;
-        wc.style = spec.class_style;
+        wc.style = params.class_style;
         wc.lpfnWndProc = WindowProc;
         wc.hInstance = instance;
-        wc.hCursor = LoadCursorW(nullptr, spec.cursor);
-        wc.lpszClassName = spec.class_name;
+        wc.hCursor = LoadCursorW(nullptr, params.cursor);
+        wc.lpszClassName = params.class_name;
         if (!RegisterClassExW(&wc)) return false;
     }
-    const RECT& b = spec.bounds;
-    CreateWindowExW(spec.ex_style, spec.class_name, spec.title, spec.style, b.left, b.top, b.right - b.left,
-                    b.bottom - b.top, spec.parent, nullptr, instance, this);
+    const RECT& b = params.bounds;
+    CreateWindowExW(params.ex_style, params.class_name, params.title, params.style, b.left, b.top, b.right - b.left,
+                    b.bottom - b.top, params.parent, nullptr, instance, this);
     return hwnd_ != nullptr;
 }
 

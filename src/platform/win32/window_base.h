@@ -23,7 +23,7 @@ LRESULT ExceptionBarrier(HWND window, LRESULT fallback, Handler&& handler) noexc
 }
 
 // What a window needs to be created: its class (registered on first use) and its styles.
-struct WindowSpec {
+struct WindowParams {
     const wchar_t* class_name = L"";
     const wchar_t* title = L"";
     DWORD style = 0;
@@ -47,7 +47,7 @@ public:
     HWND Handle() const { return hwnd_; }
 
 protected:
-    bool CreateWindowOf(const WindowSpec& spec);
+    bool CreateWindowOf(const WindowParams& params);
     // Handles one message; the default passes it to DefWindowProc.
     virtual LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
     LRESULT DefaultHandling(UINT message, WPARAM wparam, LPARAM lparam);
