@@ -21,9 +21,7 @@ void AddDumpCommand(CLI::App& app, Streams streams, int& exit_code) {
     command->callback([streams, &exit_code, options] {
         const FigureKind kind = options->kind.empty() ? FigureKindOfFile(options->file).value_or(FigureKind::Jcf)
                                                    : *FigureKindOfName(options->kind);
-        bool read = false;
-        streams.out << DumpFigure(kind, options->file, options->extents, read);
-        exit_code = read ? 0 : 1;
+        exit_code = DumpFigure(kind, options->file, options->extents, streams.out) ? 0 : 1;
     });
 }
 
