@@ -15,16 +15,27 @@ inline std::span<const std::uint8_t> AsBytes(std::string_view bytes) {
     return {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()};
 }
 
+// The bytes of the figure file read last, kept so that reading again allocates nothing new;
+// a buffer larger than kKeptReadBuffer is given back after the read.
+inline constexpr std::size_t kKeptReadBuffer = std::size_t{128} << 20;
+inline std::string& DocumentReadBuffer() {
+    thread_local std::string buffer;
+    return buffer;
+}
+
 // Reads a whole figure file with the document's ReadBytes; a file that cannot be read leaves
 // the document empty and gives false. A name that is no text leaves the document unnamed.
 template <class Document>
 bool ReadDocumentFile(Document& doc, const std::filesystem::path& path) {
-    const std::optional<std::string> bytes = ReadFileBytes(path);
-    if (!bytes) {
+    std::string& bytes = DocumentReadBuffer();
+    bool read = ReadFileInto(path, bytes);
+    if (read) {
+        read = doc.ReadBytes(AsBytes(bytes), PathText(path));
+    } else {
         doc.DataInit();
-        return false;
     }
-    return doc.ReadBytes(AsBytes(*bytes), PathText(path));
+    if (bytes.capacity() > kKeptReadBuffer) std::string().swap(bytes);
+    return read;
 }
 
 // Checks the first `head` bytes of a figure file with the document's CheckBytes.

@@ -144,19 +144,29 @@ std::filesystem::path ChangeExt(const std::filesystem::path& p, std::u16string_v
 }
 
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& p, std::size_t limit) {
-    std::ifstream in(p, std::ios::binary);
-    if (!in) return std::nullopt;
     std::string bytes;
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(p, ec);
-    if (!ec) bytes.reserve(static_cast<std::size_t>(std::min<std::uintmax_t>(size, limit)));
-    char block[1 << 16];
-    while (bytes.size() < limit && in) {
-        in.read(block, static_cast<std::streamsize>(std::min(sizeof block, limit - bytes.size())));
-        bytes.append(block, static_cast<std::size_t>(in.gcount()));
-    }
-    if (in.bad()) return std::nullopt;
+    if (!ReadFileInto(p, bytes, limit)) return std::nullopt;
     return bytes;
+}
+
+bool ReadFileInto(const std::filesystem::path& p, std::string& bytes, std::size_t limit) {
+    constexpr std::size_t kBlock = 1 << 16;
+    bytes.clear();
+    std::ifstream in(p, std::ios::binary);
+    if (!in) return false;
+    // The whole file at once, then on in blocks should it have grown.
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(p, ec);
+    std::size_t chunk = ec ? kBlock : static_cast<std::size_t>(std::min<std::uintmax_t>(size, limit)) + 1;
+    while (bytes.size() < limit && in) {
+        const std::size_t at = bytes.size();
+        const std::size_t n = std::min(chunk, limit - at);
+        bytes.resize(at + n);
+        in.read(bytes.data() + at, static_cast<std::streamsize>(n));
+        bytes.resize(at + static_cast<std::size_t>(in.gcount()));
+        chunk = kBlock;
+    }
+    return !in.bad();
 }
 
 bool WriteFileAtomic(const std::filesystem::path& p, std::string_view bytes) {
