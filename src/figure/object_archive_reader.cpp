@@ -86,8 +86,8 @@ void ObjectArchiveReader::ReadObjectList(std::uint32_t count, Owner& owner, std:
     while (read < count) {
         const std::int32_t kind = ReadTag(true);
         if (kind == 0) continue;
-        const std::optional<std::int32_t> index = ReadEntity(kind, owner);
-        order.push_back(index ? TEntJwwNo{kind, *index} : TEntJwwNo{});
+        const std::int32_t index = ReadEntity(kind, owner);
+        order.push_back(index >= 0 ? TEntJwwNo{kind, index} : TEntJwwNo{});
         ++next_map_number_;
         ++read;
     }
@@ -146,14 +146,14 @@ std::int32_t ObjectArchiveReader::ReadTag(bool object_list) {
 }
 
 template <class Owner>
-std::optional<std::int32_t> ObjectArchiveReader::ReadEntity(std::int32_t kind, Owner& owner) {
+std::int32_t ObjectArchiveReader::ReadEntity(std::int32_t kind, Owner& owner) {
     // A record whose fixed part is not there is dropped; the data has ended.
     if (!in_.CanHold(1, attr_size_ + kFixedAfterAttr[kind])) {
         in_.Skip(in_.remaining());
         dropped_ = true;
-        return std::nullopt;
+        return -1;
     }
-    std::optional<std::int32_t> index;
+    std::int32_t index = -1;
     ForEachEntityArray(owner, [&](std::int32_t array_kind, auto& records, std::int32_t) {
         if (array_kind != kind) return;
         // A record that breaks off after its fixed part is not kept.

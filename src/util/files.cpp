@@ -151,21 +151,25 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& p, std::si
 
 bool ReadFileInto(const std::filesystem::path& p, std::string& bytes, std::size_t limit) {
     constexpr std::size_t kBlock = 1 << 16;
-    bytes.clear();
     std::ifstream in(p, std::ios::binary);
-    if (!in) return false;
-    // The whole file at once, then on in blocks should it have grown.
+    if (!in) {
+        bytes.clear();
+        return false;
+    }
+    // The whole file at once, then on in blocks should it have grown. The string is not emptied
+    // first: growing it again over its old size would fill that part with zeros to no purpose.
     std::error_code ec;
     const std::uintmax_t size = std::filesystem::file_size(p, ec);
     std::size_t chunk = ec ? kBlock : static_cast<std::size_t>(std::min<std::uintmax_t>(size, limit)) + 1;
-    while (bytes.size() < limit && in) {
-        const std::size_t at = bytes.size();
+    std::size_t at = 0;
+    while (at < limit && in) {
         const std::size_t n = std::min(chunk, limit - at);
         bytes.resize(at + n);
         in.read(bytes.data() + at, static_cast<std::streamsize>(n));
-        bytes.resize(at + static_cast<std::size_t>(in.gcount()));
+        at += static_cast<std::size_t>(in.gcount());
         chunk = kBlock;
     }
+    bytes.resize(at);
     return !in.bad();
 }
 
