@@ -1,5 +1,6 @@
 #include "app/form1.h"
 
+#include <algorithm>
 #include <system_error>
 
 #include "app/clip_names.h"
@@ -12,7 +13,12 @@
 
 namespace torvane {
 
-TForm1::TForm1(TForm1View& view, UiServices& ui, const Clock& clock) : view_(view), ui_(ui), clock_(clock) {}
+TForm1::TForm1(TForm1View& view, const TPlatformServices& services)
+    : view_(view),
+      services_(services),
+      ui_(services.ui),
+      clock_(services.clock),
+      clipboards_(services.clipboard, services.clock, services.ui) {}
 
 TForm1::~TForm1() { SystemFree(); }
 
@@ -34,8 +40,11 @@ void TForm1::FormCreate(const std::filesystem::path& exePath) {
 
 void TForm1::FormShow() {
     view_.ReadWindowGeometry(Geometry);
-    SettingsIn(SettingsFile);
+    if (!SettingsIn(SettingsFile)) SetUnreadableAside(SettingsFile);
     view_.ApplyWindowGeometry(Geometry);
+    // The palette has no border: its client area is the window.
+    ClientWidth = std::max(Geometry.Form1.Width, PaletteMinimumSide);
+    ClientHeight = std::max(Geometry.Form1.Height, PaletteMinimumSide);
     view_.SetBrowserFolders(BrowserFolders);
     view_.SetPanelColor(ColBacc);
     view_.SetStayOnTop(false);
@@ -52,6 +61,9 @@ void TForm1::FormShow() {
     };
     view_.SetPasteLists(shown(PasteBa), shown(PasteAn));
     view_.SetPaletteInputs({PasteBai, PasteAng, PasteMoj, PasteTen});
+    ListBox1.clear();
+    ListBox2.clear();
+    BuildPalette();
     if (KanBoot == 1) StartMonitorFlag = true;
     view_.StartTrackingTimer(500);
 }
@@ -66,14 +78,19 @@ void TForm1::ApplicationActivate() {
 void TForm1::FormClose() {
     MonitorStop();
     view_.CloseFigureBrowser();
-    view_.FreeClipButtons();
-    BtnNum = 0;
-    ReadyFlag = false;
+    FreePalette();
     SystemFree();
-    SettingsOut(SettingsFile);
+    if (SettingsWritable && !SettingsOut(SettingsFile))
+        ui_.Message(u"設定ファイル " + SettingsFile.u16string() + u" に書き込めませんでした。");
     if (Histo == 0) {
         for (const auto& name : StringGrid1[0]) DeleteClipFiles(TempPath, name);
     }
+}
+
+bool TForm1::WMQueryEndSession() {
+    MonitorStop();
+    view_.ClosePalette();
+    return true;
 }
 
 void TForm1::SystemInit() {
@@ -112,16 +129,6 @@ void TForm1::SystemFree() {
     JWK.reset();
     JWS.reset();
     JCF.reset();
-}
-
-void TForm1::MonitorStart() {
-    view_.SetMonitorIndicator(true);
-    view_.SetMonitorTimer(true, Ktime);
-}
-
-void TForm1::MonitorStop() {
-    view_.SetMonitorTimer(false, Ktime);
-    view_.SetMonitorIndicator(false);
 }
 
 }  // namespace torvane

@@ -7,12 +7,15 @@
 #include <string>
 #include <vector>
 
+#include "app/form1_settings.h"
 #include "app/form1_view.h"
+#include "app/palette_commands.h"
+#include "app/platform_services.h"
+#include "clip/clipboards.h"
+#include "clip/jww_windows.h"
 #include "figure/jcf_data.h"
 #include "figure/jwk_data.h"
 #include "figure/jws_data.h"
-#include "platform/clock.h"
-#include "platform/ui_services.h"
 
 namespace torvane {
 
@@ -21,11 +24,15 @@ inline constexpr int ClipRows = 100;
 // Pages: 0 the work page, 1 to 3 the user's pages.
 inline constexpr int PageCount = 4;
 
+// Format list entry: the clipboard format identifier, " S:", the block's size.
+using TFormatList = std::vector<std::u16string>;
+
 // The main window (palette) as a presenter: settings, start-up and close, the clip index and
-// its page operations. What it shows goes through TForm1View.
-class TForm1 {
+// its page operations, capture, transfer and paste, thumbnails, layout and commands. What it
+// shows goes through TForm1View; the window forwards its events to the entry points below.
+class TForm1 : public TForm1Settings {
 public:
-    TForm1(TForm1View& view, UiServices& ui, const Clock& clock);
+    TForm1(TForm1View& view, const TPlatformServices& services);
     TForm1(const TForm1&) = delete;
     TForm1& operator=(const TForm1&) = delete;
     ~TForm1();
@@ -33,28 +40,74 @@ public:
     // Start-up: resets the form's state, computes the paths from the executable's full path,
     // creates the clip folders (errors ignored) and runs SystemInit.
     void FormCreate(const std::filesystem::path& exePath);
-    // First showing: reads the settings file and hands the settings to the view. The palette
-    // itself (clip buttons, BtnNum) is built by the caller after this.
+    // First showing: reads the settings file, hands the settings to the view, builds the
+    // palette and starts the Jw_cad tracker.
     void FormShow();
     // Application became active: starts the monitor once when KanBoot asked for it.
     void ApplicationActivate();
     // Closing: stops the monitor, closes the windows, frees the shared objects, writes the
     // settings file and, without work-page history, deletes the work page's clip files.
     void FormClose();
+    // Windows logs off or shuts down: stops the monitor and closes the palette; never refuses.
+    bool WMQueryEndSession();
 
     // Creates the shared documents and drawing attributes and sets the start-up defaults.
     void SystemInit();
     // Frees what SystemInit created; nothing when it is not created.
     void SystemFree();
 
-    // Reads every setting and the clip index; a missing file leaves the defaults.
-    void SettingsIn(const std::filesystem::path& path);
+    // Reads every setting and the clip index; a missing file leaves the defaults. False when
+    // the file exists but cannot be read (the defaults then stay too).
+    bool SettingsIn(const std::filesystem::path& path);
     // Writes them; the old file is replaced only when the new one is complete. False when the
     // file could not be written (the old one then stays as it was).
     bool SettingsOut(const std::filesystem::path& path);
 
+    // Palette: colours, layout and clip buttons (rebuilt after the settings dialog).
+    void BuildPalette();
+    void FreePalette();
+    // The client area changed size.
+    void FormResize(int clientWidth, int clientHeight);
+    // The clip field was scrolled to (x, y).
+    void ClipFieldScroll(int x, int y);
+    // Mouse button pressed on clip button n at (x, y) of its picture.
+    void ClipMouseDown(int button, TMouseButton mouse, int x, int y);
+    // Mouse button pressed on command button `index` (0..8) at (x, y) inside it.
+    void CommandButtonMouseDown(int index, TMouseButton mouse, int x, int y);
+    // A menu item or command button was chosen.
+    void MenuCommand(TPaletteCommand command);
+    // Timer1: the clipboard monitor; Timer2: the Jw_cad tracker.
+    void Timer1Timer();
+    void Timer2Timer();
+
     void MonitorStart();
     void MonitorStop();
+    // Manual capture: the monitor stops, a capture runs, the monitor restarts when KanClip asks.
+    void ManualCapture();
+    // Captures the clipboard's Jw_cad data as a new clip unless it is the last one captured or
+    // transferred. False when the clipboard could not be opened (the monitor then stays off).
+    bool CaptureClip();
+    // True when the clipboard holds the data last captured or transferred.
+    bool IsSameClip();
+
+    // Puts the clip of (page, row) on the clipboard, converted as the settings and the palette
+    // ask, and pastes it into the Jw_cad window.
+    void TransferClip(int page, int row);
+    // Pastes into the target Jw_cad window (Ctrl+V) when there is one.
+    void JwwPaste();
+    // Sends a key string to the chosen Jw_cad window. Nothing is sent, with a beep, unless
+    // that window is a listed Jw_cad window and comes to the front. False then.
+    bool Send_Mess(std::u16string_view keys);
+    // Sends a key string to whatever has the keyboard focus.
+    bool Send_1Mess(std::u16string_view keys);
+    // The paste transform of the figure stream file f with the palette's scale, angle and
+    // check boxes, read now.
+    void JCLF_Trans(const std::filesystem::path& f);
+
+    // Draws the clip's figure into a thumbnail file and shows it on clip button `button`.
+    void MakeClipImage(int button, int page, const std::u16string& name);
+    // Remakes the thumbnails of the page shown, after a confirmation.
+    void RegenerateThumbnails();
 
     // Page operations. Those on a clip act on row MenuContext - 1 of the current page.
     void PageSwitch(int page);
@@ -73,50 +126,6 @@ public:
     // Clears button row + 1 and loads the row's thumbnail of the current page into it.
     void ReloadThumbnail(int row);
 
-    // Settings (flags are 0 or 1).
-    int Ktime = 1000;
-    int Histo = 0;
-    int OnTop = 0;
-    int KanBoot = 0;
-    int KanClip = 0;
-    int LocateLoc = 0;
-    int ColBacc = 16777215;
-    int ColEdge = 0;
-    int ColMnuB = 8421504;
-    int SwSize = 16;
-    int BtnXn = 3;
-    int BtnYn = 3;
-    int BtnWi = 64;
-    int BtnHe = 64;
-    int AlphaCheck1 = 0;
-    int AlphaValue1 = 128;
-    int AlphaCheck2 = 0;
-    int AlphaValue2 = 128;
-    int BootJwwHnd = 0;
-    int TranKyo = 0;
-    int TranCol = 0;
-    int TranLtp = 0;
-    int TranAut = 0;
-    int PasteBaN = 0;
-    std::vector<std::u16string> PasteBa;
-    int PasteAnN = 0;
-    std::vector<std::u16string> PasteAn;
-    std::u16string PasteBai = u"1.0";
-    std::u16string PasteAng = u"0.0";
-    double PasteBaX = 1.0;
-    double PasteBaY = 1.0;
-    double PasteAnr = 0.0;
-    bool PasteMoj = true;
-    bool PasteTen = true;
-    int ZukeiType = 0;
-    std::u16string ZukeiFold;
-    int ZukeiImgX = 4;
-    int ZukeiImgY = 4;
-    int ZukeiBrwX = 5;
-    int ZukeiBrwY = 5;
-    int ZukeiBrwT = 0;
-    int ZukeiBrwF = -1;
-
     // Window positions and sizes, applied by the views.
     TWindowGeometry Geometry;
     // Recent folders of the figure browser, most recent first.
@@ -131,10 +140,20 @@ public:
     int MenuContext = 0;      // button the menu was opened on; 0 from a command button
     bool ReadyFlag = false;   // palette built
     bool StartMonitorFlag = false;  // start the monitor when the application becomes active
-    std::intptr_t LastJww = 0;      // last active Jw_cad window
+    WindowHandle LastJww = 0;       // last active Jw_cad window
+    std::vector<TJwwHandleField> JwwList;  // Jw_cad windows of the last tracking tick
     std::uint32_t HD0 = 0;          // clipboard formats "DataObject", "Jw_win", "Ole Private Data"
     std::uint32_t HD1 = 0;
     std::uint32_t HD2 = 0;
+    TFormatList ListBox1;           // formats on the clipboard now
+    TFormatList ListBox2;           // formats last captured or transferred
+    int ClientWidth = 0;            // palette's client area
+    int ClientHeight = 0;
+    int ScrollX = 0;                // clip field's scroll position
+    int ScrollY = 0;
+    // False when the settings file existed but could not be read nor set aside: it is then
+    // not overwritten at close.
+    bool SettingsWritable = true;
 
     // Documents shared by every operation that loads a figure; they exist between SystemInit
     // and SystemFree.
@@ -144,6 +163,9 @@ public:
 
 private:
     void SetDefaults();
+    // The settings file holds the clip index of pages 1 to 3: one that cannot be read is renamed
+    // aside, or, when that fails, left alone and not written at close.
+    void SetUnreadableAside(const std::filesystem::path& path);
     void ReloadAllThumbnails();
     // Copies the four files of clip `from` on the current page to clip `to` on `page`.
     void CopyClipFiles(const std::u16string& from, int page, const std::u16string& to) const;
@@ -151,10 +173,28 @@ private:
     int ContextRow() const;
     // The name of the clip under the context menu; a beep and nothing when its cell is empty.
     std::optional<std::u16string> ContextClipName() const;
+    // The capture itself, inside CaptureClip's handling of clipboard and memory failures.
+    void CaptureNewClip();
+    // The transfer itself, inside TransferClip's handling of clipboard failures.
+    void PutClipOnClipboard(const std::filesystem::path& folder, const std::u16string& name);
+    // The attribute conversions of the settings on the working copy.
+    void ConvertForTransfer(const std::filesystem::path& f);
+    // Places the clip buttons at the scroll position.
+    void PlaceClipButtons();
+    // Opens the menu with the clip items on (button > 0) or off at a point of the palette.
+    void OpenMenuAt(int button, int clientX, int clientY);
+    // The dialog style around a modal dialog opened from the palette.
+    void BeforeModal();
+    void AfterModal();
+    void OpenSettingsDialog();
+    void OpenJwwSelectDialog();
+    void OpenClipViewer(int button, bool dialogStyle);
 
     TForm1View& view_;
+    TPlatformServices services_;
     UiServices& ui_;
     const Clock& clock_;
+    Clipboards clipboards_;
 };
 
 }  // namespace torvane

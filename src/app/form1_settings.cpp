@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <system_error>
 
 #include "app/clip_names.h"
 #include "app/form1.h"
@@ -75,44 +76,49 @@ private:
     SettingsLineWriter lines_;
 };
 
+// A name beside `path` that nothing holds yet: "x.dat.unreadable", "x.dat.unreadable2" …
+std::optional<std::filesystem::path> FreeAsideName(const std::filesystem::path& path) {
+    for (int n = 1; n <= 99; ++n) {
+        std::filesystem::path aside = path;
+        aside += n == 1 ? std::string(".unreadable") : ".unreadable" + std::to_string(n);
+        std::error_code error;
+        if (!std::filesystem::exists(aside, error) && !error) return aside;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
+void TForm1::SetUnreadableAside(const std::filesystem::path& path) {
+    const std::u16string name = path.u16string();
+    if (const auto aside = FreeAsideName(path)) {
+        std::error_code error;
+        std::filesystem::rename(path, *aside, error);
+        if (!error) {
+            ui_.Message(u"設定ファイル " + name + u" を読み込めませんでした。" + aside->u16string() +
+                        u" として残し、既定の設定で始めます。");
+            return;
+        }
+    }
+    SettingsWritable = false;
+    ui_.Message(u"設定ファイル " + name + u" を読み込めませんでした。終了時にもこのファイルは書き換えません。");
+}
+
 void TForm1::SetDefaults() {
-    Ktime = 1000;
-    Histo = 0;
+    static_cast<TForm1Settings&>(*this) = TForm1Settings{};
     BackColorNo = 0;
-    OnTop = KanBoot = KanClip = LocateLoc = 0;
-    ColBacc = 16777215;
-    ColEdge = 0;
-    ColMnuB = 8421504;
-    SwSize = 16;
-    BtnXn = BtnYn = 3;
-    BtnWi = BtnHe = 64;
-    AlphaCheck1 = AlphaCheck2 = 0;
-    AlphaValue1 = AlphaValue2 = 128;
-    BootJwwHnd = 0;
-    TranKyo = TranCol = TranLtp = TranAut = 0;
-    PasteBaN = PasteAnN = 0;
-    PasteBa.clear();
-    PasteAn.clear();
-    PasteBai = u"1.0";
-    PasteAng = u"0.0";
-    PasteMoj = PasteTen = true;
-    ZukeiType = 0;
-    ZukeiFold.clear();
-    ZukeiImgX = ZukeiImgY = 4;
-    ZukeiBrwX = ZukeiBrwY = 5;
-    ZukeiBrwT = 0;
-    ZukeiBrwF = -1;
     Geometry.Form1 = {32, 32, 400, 240};
     for (auto& page : StringGrid1) page.fill(std::u16string());
     BrowserFolders.clear();
 }
 
-void TForm1::SettingsIn(const std::filesystem::path& path) {
+bool TForm1::SettingsIn(const std::filesystem::path& path) {
     SetDefaults();
     const std::optional<std::string> bytes = ReadFileBytes(path);
-    if (!bytes) return;
+    if (!bytes) {
+        std::error_code error;
+        return !std::filesystem::exists(path, error) && !error;
+    }
     SettingsReader in(*bytes);
 
     Geometry.Form1 = in.Bounds();
@@ -183,6 +189,7 @@ void TForm1::SettingsIn(const std::filesystem::path& path) {
         if (row >= ClipRows || (page == 0 && Histo == 0) || !IsPlainClipName(name)) continue;
         StringGrid1[page][row] = std::move(name);
     }
+    return true;
 }
 
 bool TForm1::SettingsOut(const std::filesystem::path& path) {

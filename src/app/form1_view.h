@@ -1,20 +1,18 @@
 #pragma once
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "app/palette_layout.h"
+#include "platform/window_list.h"
+
 namespace torvane {
 
 // Position and size of a window in screen pixels.
-struct TWindowBounds {
-    int Left = 0;
-    int Top = 0;
-    int Width = 0;
-    int Height = 0;
-    bool operator==(const TWindowBounds&) const = default;
-};
+using TWindowBounds = TRect;
 
 // Positions and sizes of every window, as the settings file keeps them.
 struct TWindowGeometry {
@@ -39,6 +37,22 @@ struct TPaletteInputs {
     bool operator==(const TPaletteInputs&) const = default;
 };
 
+// Colours and sizes of the palette's parts (colours 0x00BBGGRR).
+struct TPaletteStyle {
+    int Background = 0;      // background, bottom strip, clip field and its scroll bars, label
+    int Edge = 0;            // 2-pixel edge of the background
+    int Indicator = 0;       // monitor indicator
+    int LabelText = 0;       // page label's text
+    int ClipButton = 0;      // clip buttons
+    int CommandSize = 16;    // command buttons' side, px
+    int CommandFontPoints = 8;  // their captions' font size
+    bool operator==(const TPaletteStyle&) const = default;
+};
+
+enum class TPaletteCursor { Normal, Busy, AppStarting };
+
+enum class TMouseButton { Left, Right, Middle };
+
 // What TForm1 shows. The Win32 palette window implements it; tests record the calls.
 class TForm1View {
 public:
@@ -46,7 +60,8 @@ public:
 
     // Clip buttons, numbered from 1.
     virtual void ClearButtonImage(int button) = 0;
-    // Puts the bitmap file on the button; a file that cannot be loaded is ignored.
+    // Puts the bitmap file on the button and shows it at once; a file that cannot be loaded is
+    // ignored.
     virtual void LoadButtonImage(int button, const std::filesystem::path& bitmap) = 0;
     virtual void SetButtonRaised(int button) = 0;
     virtual void SetPageLabel(std::u16string_view text) = 0;
@@ -80,6 +95,35 @@ public:
     // Closing: the figure browser window and the clip buttons.
     virtual void CloseFigureBrowser() = 0;
     virtual void FreeClipButtons() = 0;
+
+    // Palette: colours and command buttons' size, then where every part lies.
+    virtual void SetPaletteStyle(const TPaletteStyle& style) = 0;
+    virtual void LayOut(const TPaletteLayout& layout) = 0;
+    // The clip field's scroll ranges: the size of all clip buttons together.
+    virtual void SetClipFieldRange(const TSize& content) = 0;
+    // Creates clip button n (raised, empty) at `rect` of the clip field; false when it could not.
+    virtual bool CreateClipButton(int button, const TRect& rect) = 0;
+    virtual void PlaceClipButton(int button, const TRect& rect) = 0;
+    virtual void SetButtonLowered(int button) = 0;
+    // Opens the popup menu at a screen position; the clip items enabled or not.
+    virtual void OpenMenu(int screenX, int screenY, bool clipItems) = 0;
+    virtual void SetCursor(TPaletteCursor cursor) = 0;
+    virtual void BringToFront() = 0;
+    // Closes the palette; the window calls TForm1::FormClose on the way.
+    virtual void ClosePalette() = 0;
+    virtual void StopTrackingTimer() = 0;
+
+    // Other windows. Each may do nothing until that window exists.
+    // Settings dialog (modal); true when the user accepted it.
+    virtual bool ShowSettingsDialog() = 0;
+    // Jw_cad selection dialog (modal): the chosen window, or nothing when cancelled.
+    virtual std::optional<WindowHandle> ShowJwwSelectDialog() = 0;
+    // Clip viewer (modal) on a figure stream file.
+    virtual void ShowClipViewer(const std::filesystem::path& figure) = 0;
+    // Figure browser (not modal), opacity 0..255 or 255 opaque.
+    virtual void ShowFigureBrowser(int alpha, bool onTop) = 0;
+    // Figure import into clip button `button` of the current page.
+    virtual void ShowFigureImport(int button) = 0;
 };
 
 // A view without windows (command-line tool, tests): shows nothing, and gives back the
@@ -105,6 +149,22 @@ public:
     TPaletteInputs GetPaletteInputs() override { return inputs_; }
     void CloseFigureBrowser() override {}
     void FreeClipButtons() override {}
+    void SetPaletteStyle(const TPaletteStyle&) override {}
+    void LayOut(const TPaletteLayout&) override {}
+    void SetClipFieldRange(const TSize&) override {}
+    bool CreateClipButton(int, const TRect&) override { return true; }
+    void PlaceClipButton(int, const TRect&) override {}
+    void SetButtonLowered(int) override {}
+    void OpenMenu(int, int, bool) override {}
+    void SetCursor(TPaletteCursor) override {}
+    void BringToFront() override {}
+    void ClosePalette() override {}
+    void StopTrackingTimer() override {}
+    bool ShowSettingsDialog() override { return false; }
+    std::optional<WindowHandle> ShowJwwSelectDialog() override { return std::nullopt; }
+    void ShowClipViewer(const std::filesystem::path&) override {}
+    void ShowFigureBrowser(int, bool) override {}
+    void ShowFigureImport(int) override {}
 
 private:
     TPaletteInputs inputs_;

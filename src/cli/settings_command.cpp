@@ -6,7 +6,6 @@
 #include "app/form1.h"
 #include "app/form1_globals.h"
 #include "cli/commands.h"
-#include "platform/clock.h"
 #include "platform/ui_services.h"
 #include "util/encodings.h"
 #include "util/files.h"
@@ -85,7 +84,7 @@ int RunSettings(const std::string& file, const std::string& output, Streams stre
     }
     THeadlessForm1View view;
     SilentUi ui;
-    TForm1 form(view, ui, SystemClock());
+    TForm1 form(view, SystemServices(ui));
     form.SettingsIn(path);
     streams.out << SettingsJson(form).dump(2, ' ', false, ordered_json::error_handler_t::replace) << "\n";
     if (output.empty()) return 0;

@@ -73,21 +73,21 @@ std::optional<std::size_t> Clipboards::ClipDataSize(std::uint32_t id) {
 
 bool Clipboards::ClipSaveFile(std::uint32_t id, const std::filesystem::path& path) {
     ClipboardOpen open(*this);
-    const auto block = clipboard_.GetData(id);
-    if (!block) {
+    bool written = false;
+    if (!clipboard_.ViewData(id, [&](std::span<const std::uint8_t> block) { written = WriteFileChunked(path, block, kChunk); })) {
         std::error_code ec;
         std::filesystem::remove(path, ec);
-        return false;
     }
-    return WriteFileChunked(path, *block, kChunk);
+    return written;
 }
 
 bool Clipboards::ClipSameAsFile(std::uint32_t id, const std::filesystem::path& path) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) return false;
     ClipboardOpen open(*this);
-    const auto block = clipboard_.GetData(id);
-    return block && FileIsPrefixOf(path, *block, kChunk);
+    bool same = false;
+    clipboard_.ViewData(id, [&](std::span<const std::uint8_t> block) { same = FileIsPrefixOf(path, block, kChunk); });
+    return same;
 }
 
 std::size_t Clipboards::ClipLoadFile(std::uint32_t id, const std::filesystem::path& path) {
@@ -99,6 +99,11 @@ std::size_t Clipboards::ClipLoadFile(std::uint32_t id, const std::filesystem::pa
     if (!Put(id, *block)) return 0;
     Put(Clipboard::kUnicodeText, UnicodeTextOf(*block));
     return size;
+}
+
+bool Clipboards::ClipPutEmpty(std::uint32_t id) {
+    ClipboardOpen open(*this);
+    return Put(id, {});
 }
 
 bool ClipDefaultFile0(const std::filesystem::path& path) {

@@ -64,6 +64,9 @@ public:
     // UTF-16 text as Unicode text. Returns the file's size; 0 when nothing was put.
     std::size_t ClipLoadFile(std::uint32_t id, const std::filesystem::path& path);
 
+    // Puts an empty block under the identifier; false when it could not.
+    bool ClipPutEmpty(std::uint32_t id);
+
 private:
     bool Put(std::uint32_t id, std::span<const std::uint8_t> bytes);
 

@@ -53,13 +53,13 @@ WindowHandle TrackLastJww(WindowList& windows, const std::vector<TJwwHandleField
 WindowHandle CorrectBootJww(WindowHandle boot, WindowHandle last_jww, const std::vector<TJwwHandleField>& list) {
     if (IsListed(boot, list)) return boot;
     if (list.empty()) return 0;
-    return last_jww != 0 ? last_jww : list.front().hd;
+    return IsListed(last_jww, list) ? last_jww : list.front().hd;
 }
 
 WindowHandle ChooseSendTarget(WindowHandle boot, WindowHandle last_jww, const std::vector<TJwwHandleField>& list) {
     if (boot >= 0) return boot;
-    if (last_jww == 0 && !list.empty()) return list.front().hd;
-    return last_jww;
+    if (IsListed(last_jww, list)) return last_jww;
+    return list.empty() ? 0 : list.front().hd;
 }
 
 bool SendKeysToWindow(WindowHandle target, std::u16string_view keys, WindowList& windows, Keyboard& keyboard,
@@ -71,6 +71,8 @@ bool SendKeysToWindow(WindowHandle target, std::u16string_view keys, WindowList&
         if (windows.Foreground() == target && !ModifierHeld(keyboard)) break;
         clock.Sleep(kForegroundPollMs);
     }
+    // Keys go to whatever window is in front: none at all unless it is the target.
+    if (windows.Foreground() != target) return false;
     return SendKeyString(keys, keyboard, clock);
 }
 

@@ -28,11 +28,11 @@ std::vector<TJwwHandleField> ListJwwWindows(WindowList& windows);
 WindowHandle TrackLastJww(WindowList& windows, const std::vector<TJwwHandleField>& list, WindowHandle last_jww);
 
 // The paste target after a tracking tick: `boot` while it names a listed window; otherwise
-// `last_jww`, or the first listed window when `last_jww` is 0; 0 when the list is empty.
+// `last_jww` while it is listed, or the first listed window; 0 when the list is empty.
 WindowHandle CorrectBootJww(WindowHandle boot, WindowHandle last_jww, const std::vector<TJwwHandleField>& list);
 
-// The window keystrokes go to: `boot`; when it is negative, `last_jww`, or the first listed
-// window when that is 0.
+// The window keystrokes go to: `boot`; when it is negative, `last_jww` while it is listed,
+// or else the first listed window (0 when there is none).
 WindowHandle ChooseSendTarget(WindowHandle boot, WindowHandle last_jww, const std::vector<TJwwHandleField>& list);
 
 // Longest wait for the target to become the foreground window and for the user to let go
@@ -42,7 +42,8 @@ constexpr std::uint32_t kForegroundPollMs = 50;
 
 // Send_Mess after the choice of window: when the target still names a window, restores it if
 // minimised, brings it to the front, waits (bounded) until it is the foreground window and no
-// modifier key is held, then sends the key string. False when nothing or not everything was sent.
+// modifier key is held, then sends the key string, but only when the target is in front.
+// False when nothing or not everything was sent.
 bool SendKeysToWindow(WindowHandle target, std::u16string_view keys, WindowList& windows, Keyboard& keyboard,
                       const Clock& clock);
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -30,6 +31,9 @@ public:
     virtual std::optional<std::size_t> DataSize(std::uint32_t format) = 0;
     // With the clipboard open: the whole block of the format; nothing when it is absent.
     virtual std::optional<std::vector<std::uint8_t>> GetData(std::uint32_t format) = 0;
+    // With the clipboard open: calls `visit` once with the format's whole block in place,
+    // without copying it (locked for the call). False when the format is absent.
+    virtual bool ViewData(std::uint32_t format, const std::function<void(std::span<const std::uint8_t>)>& visit) = 0;
     // With the clipboard open: puts a new block holding exactly these bytes.
     virtual bool SetData(std::uint32_t format, std::span<const std::uint8_t> bytes) = 0;
 };

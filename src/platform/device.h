@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -61,5 +62,8 @@ public:
 
 // The back end's device, drawing on `target` (which must outlive it).
 std::unique_ptr<Device> CreateDevice(Bitmap& target);
+
+// Makes a device drawing on a bitmap: CreateDevice, or another back end's device.
+using DeviceFactory = std::function<std::unique_ptr<Device>(Bitmap&)>;
 
 }  // namespace torvane

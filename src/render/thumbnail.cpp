@@ -18,7 +18,8 @@ namespace torvane {
 namespace {
 
 template <typename Figure>
-Bitmap DrawPicture(Figure& figure, int width, int height, int back_color_no) {
+Bitmap DrawPicture(Figure& figure, int width, int height, int back_color_no,
+                   const DeviceFactory& make_device = CreateDevice) {
     width = std::max(width, 1);
     height = std::max(height, 1);
     Bitmap bitmap(width, height);
@@ -29,7 +30,7 @@ Bitmap DrawPicture(Figure& figure, int width, int height, int back_color_no) {
     figure.GetMinMaxZahyo();
     FitViewToExtents(width, height);
     {
-        const std::unique_ptr<Device> device = CreateDevice(bitmap);
+        const std::unique_ptr<Device> device = make_device(bitmap);
         TGraph1 graph(*device);
         gGraph1 = &graph;
         graph.G_Start();
@@ -63,8 +64,9 @@ void FitViewToExtents(int width, int height) {
     LogicWy2 = cy + height / 2.0 / LogicScale;
 }
 
-Bitmap DrawFigurePicture(TJwwFigureData& figure, int width, int height, int back_color_no) {
-    return DrawPicture(figure, width, height, back_color_no);
+Bitmap DrawFigurePicture(TJwwFigureData& figure, int width, int height, int back_color_no,
+                         const DeviceFactory& device) {
+    return DrawPicture(figure, width, height, back_color_no, device);
 }
 
 Bitmap DrawFigurePicture(TJwkData& figure, int width, int height, int back_color_no) {
@@ -97,12 +99,12 @@ std::optional<Bitmap> ReadAndDraw(const std::filesystem::path& path, int width, 
 
 std::optional<Bitmap> MakeThumbnail(TJcfData& jcf, const std::filesystem::path& figure_file,
                                     const std::filesystem::path& bitmap_file, int width, int height,
-                                    int back_color_no) {
+                                    int back_color_no, const DeviceFactory& device) {
     std::error_code error;
     if (figure_file.empty() || !std::filesystem::is_regular_file(figure_file, error)) return std::nullopt;
     if (!jcf.FileCheck(figure_file) || !jcf.FileIn(figure_file)) return std::nullopt;
     TxtFileDate = FigureFileDate(figure_file).value_or(TextCodeNow());
-    Bitmap picture = DrawFigurePicture(jcf, width, height, back_color_no);
+    Bitmap picture = DrawFigurePicture(jcf, width, height, back_color_no, device);
     SaveBmp(picture, bitmap_file);
     return picture;
 }

@@ -8,6 +8,7 @@
 #include "figure/jww_figure.h"
 #include "platform/bitmap.h"
 #include "platform/clock.h"
+#include "platform/device.h"
 
 namespace torvane {
 
@@ -18,8 +19,9 @@ void FitViewToExtents(int width, int height);
 // Draws a figure already read into a W x H picture as the clip thumbnails are drawn: drawing
 // attributes reset for the background (0 white, 1 black), layer scales loaded, extents
 // computed, view fitted, background cleared, a blue frame along the edges, then the figure.
-// The caller sets TxtFileDate first (FigureFileDate).
-Bitmap DrawFigurePicture(TJwwFigureData& figure, int width, int height, int back_color_no);
+// The caller sets TxtFileDate first (FigureFileDate). `device` makes the drawing device.
+Bitmap DrawFigurePicture(TJwwFigureData& figure, int width, int height, int back_color_no,
+                         const DeviceFactory& device = CreateDevice);
 Bitmap DrawFigurePicture(TJwkData& figure, int width, int height, int back_color_no);
 
 // The modification time of a figure file as the date text codes print it: local time,
@@ -32,7 +34,7 @@ std::optional<LocalTime> FigureFileDate(const std::filesystem::path& path);
 // The picture, or nothing.
 std::optional<Bitmap> MakeThumbnail(TJcfData& jcf, const std::filesystem::path& figure_file,
                                     const std::filesystem::path& bitmap_file, int width, int height,
-                                    int back_color_no);
+                                    int back_color_no, const DeviceFactory& device = CreateDevice);
 
 // Reads a figure file of the given kind (found from its first bytes when not given) and draws
 // it as a thumbnail is drawn; nothing when the file cannot be read as that kind.

@@ -1,5 +1,7 @@
 #pragma once
 #include <filesystem>
+#include <optional>
+#include <string_view>
 #include <string>
 #include <utility>
 #include <vector>
@@ -7,6 +9,9 @@
 #include "app/form1.h"
 #include "app/form1_view.h"
 #include "platform/clock.h"
+#include "platform/memory/key_recorder.h"
+#include "platform/memory/memory_clipboard.h"
+#include "platform/memory/scripted_window_list.h"
 #include "platform/ui_services.h"
 #include "support/fixed_clock.h"
 #include "support/recording_ui.h"
@@ -32,17 +37,69 @@ public:
         if (windowsOpen) geometry = current;
     }
     void ApplyWindowGeometry(const TWindowGeometry& geometry) override { current = geometry; }
+    bool CreateClipButton(int button, const TRect& rect) override {
+        Record("create " + std::to_string(button) + Text(rect));
+        return button != failingButton;
+    }
+    void PlaceClipButton(int button, const TRect& rect) override { Record("place " + std::to_string(button) + Text(rect)); }
+    void SetButtonLowered(int button) override { Record("lower " + std::to_string(button)); }
+    void OpenMenu(int x, int y, bool clipItems) override {
+        Record("menu " + std::to_string(x) + " " + std::to_string(y) + (clipItems ? " clip" : " noclip"));
+    }
+    void SetPaletteStyle(const TPaletteStyle& s) override { style = s; }
+    void LayOut(const TPaletteLayout& l) override { layout = l; }
+    void SetClipFieldRange(const TSize& content) override { range = content; }
+    void ClosePalette() override { Record("close"); }
+    void BringToFront() override { Record("front"); }
+    void SetStayOnTop(bool onTop) override { Record(onTop ? "on top" : "not on top"); }
+    void ShowClipViewer(const std::filesystem::path& figure) override { Record("viewer " + figure.filename().string()); }
+    void SetCursor(TPaletteCursor cursor) override { cursors.push_back(cursor); }
 
     // Calls recorded so far, then forgets them.
     std::vector<std::string> Take() { return std::exchange(calls_, {}); }
     // While true, ReadWindowGeometry reports `current` as the windows' positions.
     bool windowsOpen = false;
     TWindowGeometry current;
+    TPaletteStyle style;
+    TPaletteLayout layout;
+    TSize range;
+    std::vector<TPaletteCursor> cursors;
+    int failingButton = 0;  // CreateClipButton fails for this button
 
 private:
+    static std::string Text(const TRect& r) {
+        return " " + std::to_string(r.Left) + "," + std::to_string(r.Top) + " " + std::to_string(r.Width) + "x" +
+               std::to_string(r.Height);
+    }
+
     void Record(std::string call) { calls_.push_back(std::move(call)); }
     std::vector<std::string> calls_;
 };
+
+// Puts a copy on the clipboard the way Jw_cad does: "DataObject", "Jw_win" with the figure
+// stream, "Ole Private Data".
+inline void JwCopy(MemoryClipboard& board, std::string_view figure) {
+    auto bytes = [](std::string_view text) {
+        return std::vector<std::uint8_t>(text.begin(), text.end());
+    };
+    std::u16string reason;
+    board.Open(reason);
+    board.Empty();
+    board.SetData(board.RegisterFormat(u"DataObject"), bytes("data object"));
+    board.SetData(board.RegisterFormat(u"Jw_win"), bytes(figure));
+    board.SetData(board.RegisterFormat(u"Ole Private Data"), bytes("ole private data"));
+    board.Close();
+}
+
+// The block of a registered format on the clipboard; nothing when absent.
+inline std::optional<std::string> ClipboardBlock(MemoryClipboard& board, std::u16string_view format) {
+    std::u16string reason;
+    board.Open(reason);
+    const auto block = board.GetData(board.RegisterFormat(format));
+    board.Close();
+    if (!block) return std::nullopt;
+    return std::string(block->begin(), block->end());
+}
 
 // A form started beside an executable in a fresh folder.
 struct Form1Fixture {
@@ -50,7 +107,10 @@ struct Form1Fixture {
     RecordingView view;
     RecordingUi ui;
     FixedClock clock;
-    TForm1 form{view, ui, clock};
+    MemoryClipboard clipboard;
+    ScriptedWindowList windows;
+    KeyRecorder keys;
+    TForm1 form{view, {clipboard, windows, keys, ui, clock}};
     Form1Fixture() { form.FormCreate(dir / "torvane.exe"); }
 };
 

@@ -38,7 +38,10 @@ struct ShownForm {
     ShowView view;
     RecordingUi ui;
     FixedClock clock;
-    TForm1 form{view, ui, clock};
+    MemoryClipboard clipboard;
+    ScriptedWindowList windows;
+    KeyRecorder keys;
+    TForm1 form{view, {clipboard, windows, keys, ui, clock}};
 };
 
 TEST(Form1Lifecycle, FormShowHandsTheSettingsToTheView) {

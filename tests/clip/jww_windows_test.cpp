@@ -54,12 +54,12 @@ TEST_F(TrackingTest, ForegroundWindowOrItsOwnersUpToFourSteps) {
     EXPECT_EQ(Track(0, 0), 0);
 }
 
-TEST_F(TrackingTest, ClosedLastWindowIsKeptAndBootFollowsIt) {
+TEST_F(TrackingTest, BootFollowsTheLastWindowWhileItIsListed) {
     const auto list = ListJwwWindows(windows);
     EXPECT_EQ(CorrectBootJww(12, 11, list), 12);
     EXPECT_EQ(CorrectBootJww(-1, 11, list), 11);
     EXPECT_EQ(CorrectBootJww(0, 0, list), 11);
-    EXPECT_EQ(CorrectBootJww(99, 98, list), 98);  // the closed last window, as the tracker keeps it
+    EXPECT_EQ(CorrectBootJww(99, 98, list), 11);  // the last window has closed: the first listed one
     EXPECT_EQ(CorrectBootJww(12, 11, {}), 0);
 }
 
@@ -108,10 +108,10 @@ TEST_F(SendToWindowTest, WaitsUntilTheUserReleasesModifiers) {
     EXPECT_EQ(WaitBeforeKeys(), 300 + 500u);
 }
 
-TEST_F(SendToWindowTest, WaitIsBoundedWhenActivationNeverComes) {
+TEST_F(SendToWindowTest, WaitIsBoundedAndNothingIsSentWhenActivationNeverComes) {
     windows.activation_allowed = false;
-    EXPECT_TRUE(SendKeysToWindow(11, u"^V", windows, keys, keys));
-    EXPECT_EQ(WaitBeforeKeys(), kForegroundWaitMs + 500);
+    EXPECT_FALSE(SendKeysToWindow(11, u"^V", windows, keys, keys));
+    EXPECT_EQ(WaitBeforeKeys(), kForegroundWaitMs);
 }
 
 TEST_F(SendToWindowTest, NothingGoesToAClosedOrNoWindow) {

@@ -32,17 +32,30 @@ bool MemoryClipboard::Empty() {
     return true;
 }
 
+MemoryClipboard::Formats::const_iterator MemoryClipboard::Find(std::uint32_t format) const {
+    if (!open_) return formats_.end();
+    return std::find_if(formats_.begin(), formats_.end(), [format](const auto& f) { return f.first == format; });
+}
+
 std::optional<std::size_t> MemoryClipboard::DataSize(std::uint32_t format) {
-    auto data = GetData(format);
-    if (!data) return std::nullopt;
-    return data->size();
+    const auto it = Find(format);
+    if (it == formats_.end()) return std::nullopt;
+    return it->second.size();
 }
 
 std::optional<std::vector<std::uint8_t>> MemoryClipboard::GetData(std::uint32_t format) {
-    if (!open_) return std::nullopt;
-    auto it = std::find_if(formats_.begin(), formats_.end(), [format](const auto& f) { return f.first == format; });
+    const auto it = Find(format);
     if (it == formats_.end()) return std::nullopt;
+    ++copies_;
     return it->second;
+}
+
+bool MemoryClipboard::ViewData(std::uint32_t format,
+                               const std::function<void(std::span<const std::uint8_t>)>& visit) {
+    const auto it = Find(format);
+    if (it == formats_.end()) return false;
+    visit(it->second);
+    return true;
 }
 
 bool MemoryClipboard::SetData(std::uint32_t format, std::span<const std::uint8_t> bytes) {

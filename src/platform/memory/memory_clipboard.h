@@ -17,12 +17,15 @@ public:
     bool Empty() override;
     std::optional<std::size_t> DataSize(std::uint32_t format) override;
     std::optional<std::vector<std::uint8_t>> GetData(std::uint32_t format) override;
+    bool ViewData(std::uint32_t format, const std::function<void(std::span<const std::uint8_t>)>& visit) override;
     bool SetData(std::uint32_t format, std::span<const std::uint8_t> bytes) override;
 
     // While held elsewhere, every Open fails with this reason.
     void HoldElsewhere(bool held) { held_elsewhere_ = held; }
     bool IsOpen() const { return open_; }
     int OpenAttempts() const { return open_attempts_; }
+    // Blocks copied out by GetData so far.
+    int Copies() const { return copies_; }
     // Test hook: names longer than this cannot be registered.
     static constexpr std::size_t kMaxNameLength = 255;
 
@@ -32,6 +35,9 @@ private:
     bool open_ = false;
     bool held_elsewhere_ = false;
     int open_attempts_ = 0;
+    int copies_ = 0;
+    using Formats = std::vector<std::pair<std::uint32_t, std::vector<std::uint8_t>>>;
+    Formats::const_iterator Find(std::uint32_t format) const;
 };
 
 }  // namespace torvane

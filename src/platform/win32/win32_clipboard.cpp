@@ -74,6 +74,21 @@ public:
         return bytes;
     }
 
+    bool ViewData(std::uint32_t format, const std::function<void(std::span<const std::uint8_t>)>& visit) override {
+        HANDLE handle = GetClipboardData(format);
+        if (handle == nullptr) return false;
+        const SIZE_T size = GlobalSize(handle);
+        const void* data = GlobalLock(handle);
+        if (data == nullptr) return false;
+        // Unlocked however the visit ends.
+        struct Unlock {
+            HANDLE handle;
+            ~Unlock() { GlobalUnlock(handle); }
+        } unlock{handle};
+        visit({static_cast<const std::uint8_t*>(data), size});
+        return true;
+    }
+
     bool SetData(std::uint32_t format, std::span<const std::uint8_t> bytes) override {
         HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes.empty() ? 1 : bytes.size());
         if (block == nullptr) return false;

@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     torvane::THeadlessForm1View view;
     SilentUi ui;
-    torvane::TForm1 form(view, ui, torvane::SystemClock());
+    torvane::TForm1 form(view, torvane::SystemServices(ui));
     form.SettingsIn(folder / "in.dat");
     view.SetPaletteInputs({form.PasteBai, form.PasteAng, form.PasteMoj, form.PasteTen});
     form.SettingsOut(folder / "out.dat");

@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "app/form1.h"
-#include "platform/clock.h"
 #include "platform/win32/ui/palette_window.h"
 #include "platform/win32/ui/win32_ui_services.h"
 
@@ -24,7 +23,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     using namespace torvane;
     Win32UiServices ui;
     PaletteWindow palette(instance);
-    TForm1 form(palette, ui, SystemClock());
+    TForm1 form(palette, SystemServices(ui));
     form.FormCreate(ExecutablePath());
     if (!palette.Create(form)) return 1;
     ui.SetOwner(palette.Handle());

@@ -93,12 +93,14 @@ LRESULT PaletteWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
             if (wparam) form_->ApplicationActivate();
             return 0;
         case WM_TIMER:
-            if (wparam == kMonitorTimer || wparam == kTrackingTimer) return 0;
-            break;
+            if (wparam == kMonitorTimer) form_->Timer1Timer();
+            if (wparam == kTrackingTimer) form_->Timer2Timer();
+            return 0;
+        case WM_SIZE:
+            form_->FormResize(LOWORD(lparam), HIWORD(lparam));
+            return 0;
         case WM_QUERYENDSESSION:
-            form_->MonitorStop();
-            Close();
-            return TRUE;
+            return form_->WMQueryEndSession();
         case WM_CLOSE:
             Close();
             return 0;
@@ -233,5 +235,34 @@ void PaletteWindow::SetTranslucent(int alpha) {
 void PaletteWindow::SetPasteLists(const std::vector<std::u16string>&, const std::vector<std::u16string>&) {}
 void PaletteWindow::SetPaletteInputs(const TPaletteInputs& inputs) { inputs_ = inputs; }
 TPaletteInputs PaletteWindow::GetPaletteInputs() { return inputs_; }
+
+// The palette's parts beyond the background, indicator and label come with the palette window.
+void PaletteWindow::SetPaletteStyle(const TPaletteStyle&) {
+    if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
+}
+void PaletteWindow::LayOut(const TPaletteLayout&) {}
+void PaletteWindow::SetClipFieldRange(const TSize&) {}
+bool PaletteWindow::CreateClipButton(int, const TRect&) { return true; }
+void PaletteWindow::PlaceClipButton(int, const TRect&) {}
+void PaletteWindow::SetButtonLowered(int) {}
+void PaletteWindow::OpenMenu(int, int, bool) {}
+
+void PaletteWindow::SetCursor(TPaletteCursor cursor) {
+    const wchar_t* shape = cursor == TPaletteCursor::Busy          ? IDC_WAIT
+                           : cursor == TPaletteCursor::AppStarting ? IDC_APPSTARTING
+                                                                   : IDC_ARROW;
+    ::SetCursor(LoadCursorW(nullptr, shape));
+}
+
+void PaletteWindow::BringToFront() { SetForegroundWindow(hwnd_); }
+void PaletteWindow::ClosePalette() { Close(); }
+void PaletteWindow::StopTrackingTimer() { KillTimer(hwnd_, kTrackingTimer); }
+
+// The dialogs and the other windows come later.
+bool PaletteWindow::ShowSettingsDialog() { return false; }
+std::optional<WindowHandle> PaletteWindow::ShowJwwSelectDialog() { return std::nullopt; }
+void PaletteWindow::ShowClipViewer(const std::filesystem::path&) {}
+void PaletteWindow::ShowFigureBrowser(int, bool) {}
+void PaletteWindow::ShowFigureImport(int) {}
 
 }  // namespace torvane

@@ -38,6 +38,22 @@ public:
     TPaletteInputs GetPaletteInputs() override;
     void CloseFigureBrowser() override;
     void FreeClipButtons() override;
+    void SetPaletteStyle(const TPaletteStyle& style) override;
+    void LayOut(const TPaletteLayout& layout) override;
+    void SetClipFieldRange(const TSize& content) override;
+    bool CreateClipButton(int button, const TRect& rect) override;
+    void PlaceClipButton(int button, const TRect& rect) override;
+    void SetButtonLowered(int button) override;
+    void OpenMenu(int screenX, int screenY, bool clipItems) override;
+    void SetCursor(TPaletteCursor cursor) override;
+    void BringToFront() override;
+    void ClosePalette() override;
+    void StopTrackingTimer() override;
+    bool ShowSettingsDialog() override;
+    std::optional<WindowHandle> ShowJwwSelectDialog() override;
+    void ShowClipViewer(const std::filesystem::path& figure) override;
+    void ShowFigureBrowser(int alpha, bool onTop) override;
+    void ShowFigureImport(int button) override;
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);

@@ -1,0 +1,124 @@
+#include <algorithm>
+#include <new>
+#include <string>
+
+#include "app/clip_names.h"
+#include "app/cursor_shown.h"
+#include "app/form1.h"
+#include "app/form1_globals.h"
+#include "app/format_list.h"
+#include "clip/key_string.h"
+#include "convert/attribute_conversions.h"
+#include "convert/paste_transform.h"
+#include "util/files.h"
+
+namespace torvane {
+namespace {
+
+std::filesystem::path WorkingCopy(const char* extension) { return TempPath / (std::string("prev") + extension); }
+
+// Registered formats by which other clipboard-history programs leave a paste alone.
+constexpr std::u16string_view kIgnoredByViewers[] = {u"Clipboard Viewer Ignore",
+                                                      u"ExcludeClipboardContentFromMonitorProcessing"};
+
+}  // namespace
+
+void TForm1::TransferClip(int page, int row) {
+    if (!JCF || page < 0 || page >= PageCount || row < 0 || row >= ClipRows) return;
+    const std::u16string name = StringGrid1[page][row];
+    if (!IsPlainClipName(name)) return;
+    HD0 = clipboards_.ClipRegister(u"DataObject");
+    HD1 = clipboards_.ClipRegister(u"Jw_win");
+    HD2 = clipboards_.ClipRegister(u"Ole Private Data");
+    if (HD0 == 0 || HD1 == 0 || HD2 == 0) {
+        ui_.Message(u"必ず一度はJWW上で[切取]又は[コピー]を行って下さい");
+        return;
+    }
+    CursorShown starting(view_, TPaletteCursor::AppStarting);
+    try {
+        PutClipOnClipboard(PageFolders[page], name);
+    } catch (const ClipboardUnavailable&) {
+        return;  // the user has been told
+    } catch (const std::bad_alloc&) {
+        ListBox2.clear();
+        ui_.Message(u"メモリが足りないため、クリップをクリップボードへ転送できませんでした。");
+        return;
+    }
+    JwwPaste();
+}
+
+void TForm1::PutClipOnClipboard(const std::filesystem::path& folder, const std::u16string& name) {
+    std::size_t sizes[3] = {0, 0, 0};
+    {
+        ClipboardOpen open(clipboards_);
+        clipboards_.Clear();
+        const auto file0 = ClipFile(folder, name, ".0");
+        if (!FileThere(file0)) ClipDefaultFile0(file0);
+        sizes[0] = clipboards_.ClipLoadFile(HD0, file0);
+        FileCopy(file0, WorkingCopy(".0"));
+
+        const auto file1 = ClipFile(folder, name, ".1");
+        if (FileThere(file1)) {
+            // The clip's own file is never changed: every conversion works on the working copy.
+            const auto p1 = WorkingCopy(".1");
+            FileCopy(file1, p1);
+            ConvertForTransfer(p1);
+            JCLF_Trans(p1);
+            sizes[1] = clipboards_.ClipLoadFile(HD1, p1);
+        }
+
+        const auto file2 = ClipFile(folder, name, ".2");
+        if (!FileThere(file2)) ClipDefaultFile2(file2);
+        sizes[2] = clipboards_.ClipLoadFile(HD2, file2);
+        FileCopy(file2, WorkingCopy(".2"));
+
+        for (const std::u16string_view format : kIgnoredByViewers) {
+            if (const std::uint32_t id = clipboards_.ClipRegister(format)) clipboards_.ClipPutEmpty(id);
+        }
+    }
+    ListBox2 = {FormatEntry(HD0, sizes[0]), FormatEntry(HD1, sizes[1]), FormatEntry(HD2, sizes[2])};
+}
+
+void TForm1::ConvertForTransfer(const std::filesystem::path& f) {
+    ConvertAttributesFile(f, {TranKyo, TranCol, TranLtp}, *JCF);
+}
+
+void TForm1::JCLF_Trans(const std::filesystem::path& f) {
+    const TPaletteInputs inputs = view_.GetPaletteInputs();
+    const PasteTransformValues values =
+        PasteTransformFile(f, inputs.Scale, inputs.Angle, inputs.TextScale, inputs.PointScale, *JCF).values;
+    PasteBai = values.PasteBai;
+    PasteBaX = values.PasteBaX;
+    PasteBaY = values.PasteBaY;
+    PasteAng = values.PasteAng;
+    PasteAnr = values.PasteAnr;
+    PasteMoj = values.PasteMoj;
+    PasteTen = values.PasteTen;
+}
+
+void TForm1::JwwPaste() {
+    if (BootJwwHnd != 0) Send_Mess(u"^V");
+}
+
+bool TForm1::Send_Mess(std::u16string_view keys) {
+    const std::vector<TJwwHandleField> list = ListJwwWindows(services_.windows);
+    const WindowHandle target = ChooseSendTarget(BootJwwHnd, LastJww, list);
+    const bool listed = std::any_of(list.begin(), list.end(), [target](const auto& f) { return f.hd == target; });
+    if (!listed || !SendKeysToWindow(target, keys, services_.windows, services_.keyboard, clock_)) {
+        ui_.Beep();
+        return false;
+    }
+    return true;
+}
+
+bool TForm1::Send_1Mess(std::u16string_view keys) { return SendKeyString(keys, services_.keyboard, clock_); }
+
+void TForm1::Timer2Timer() {
+    view_.StopTrackingTimer();
+    JwwList = ListJwwWindows(services_.windows);
+    LastJww = TrackLastJww(services_.windows, JwwList, LastJww);
+    BootJwwHnd = CorrectBootJww(BootJwwHnd, LastJww, JwwList);
+    view_.StartTrackingTimer(500);
+}
+
+}  // namespace torvane
