@@ -2,23 +2,31 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/conversion_output.h"
+#include "cli/failure_messages.h"
 #include "cli/figure_reading.h"
 
 namespace torvane::cli {
 
 void AddCheckCommand(CLI::App& app, Streams streams, int& exit_code) {
-    auto* command = app.add_subcommand("check", "Run FileCheck of the file's kind; exit 0 when accepted, 1 when not");
+    auto* command = app.add_subcommand("check", "Runs FileCheck of the file's kind; exit 0 when accepted, 1 when not");
     auto file = std::make_shared<std::string>();
     auto kind_name = std::make_shared<std::string>();
     command->add_option("FILE", *file, "figure stream, JWS or JWK file")->required();
     command->add_option("--kind", *kind_name, "jcf, jws or jwk (default: from the first bytes)")
         ->check(CLI::IsMember({"jcf", "jws", "jwk"}));
     command->callback([streams, &exit_code, file, kind_name] {
-        const FigureKind kind = kind_name->empty() ? FigureKindOfFile(*file).value_or(FigureKind::Jcf) : *FigureKindOfName(*kind_name);
-        const bool accepted = CheckFigure(kind, *file);
+        const std::filesystem::path path = ArgPath(*file);
+        const FigureKind kind =
+            kind_name->empty() ? FigureKindOfFile(path).value_or(FigureKind::Jcf) : *FigureKindOfName(*kind_name);
+        const bool accepted = CheckFigure(kind, path);
         streams.out << "{\"kind\": \"" << FigureKindName(kind) << "\", \"check\": " << (accepted ? "true" : "false")
                     << "}\n";
-        exit_code = accepted ? 0 : 1;
+        if (!accepted) {
+            ReportUnreadable(streams.err, "check", *file,
+                             ReadProblem(path, std::string("not a ") + FigureKindDescription(kind)));
+        }
+        exit_code = accepted ? kExitDone : kExitFailed;
     });
 }
 

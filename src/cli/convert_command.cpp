@@ -3,6 +3,7 @@
 
 #include "cli/commands.h"
 #include "cli/conversion_output.h"
+#include "cli/failure_messages.h"
 #include "convert/attribute_conversions.h"
 
 namespace torvane::cli {
@@ -14,7 +15,7 @@ struct ConvertOptions {
 };
 
 int RunConvert(const ConvertOptions& options, Streams streams) {
-    if (!CopyForConversion(ArgPath(options.in), ArgPath(options.out), streams.err)) return 1;
+    if (!CopyForConversion("convert", options.in, options.out, streams.err)) return kExitFailed;
     TJcfData JCF;
     const StreamFileOutcome outcome = ConvertAttributesFile(ArgPath(options.out), options.conversions, JCF);
     const nlohmann::json report{{"TranKyo", options.conversions.TranKyo},
@@ -22,8 +23,7 @@ int RunConvert(const ConvertOptions& options, Streams streams) {
                                 {"TranLtp", options.conversions.TranLtp},
                                 {"outcome", OutcomeName(outcome)}};
     streams.out << report.dump(2) << "\n";
-    if (outcome == StreamFileOutcome::Unreadable) streams.err << "convert: cannot read " << options.in << "\n";
-    if (outcome == StreamFileOutcome::WriteFailed) streams.err << "convert: cannot write " << options.out << "\n";
+    ReportOutcome("convert", outcome, options.in, options.out, streams.err);
     return OutcomeExitCode(outcome);
 }
 
@@ -32,7 +32,7 @@ int RunConvert(const ConvertOptions& options, Streams streams) {
 void AddConvertCommand(CLI::App& app, Streams streams, int& exit_code) {
     auto options = std::make_shared<ConvertOptions>();
     CLI::App* command =
-        app.add_subcommand("convert", "the attribute conversions on a copy: curve attributes, SXF user colours and line types");
+        app.add_subcommand("convert", "Applies the attribute conversions to a copy: curve attributes, SXF user colours and line types");
     command->add_option("IN", options->in, "figure stream file")->required();
     command->add_option("OUT", options->out, "converted copy")->required();
     command->add_option("--curve", options->conversions.TranKyo, "1 clear the curve attributes, 2 make them one curve")

@@ -2,12 +2,14 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/conversion_output.h"
+#include "cli/failure_messages.h"
 #include "cli/figure_reading.h"
 
 namespace torvane::cli {
 
 void AddDumpCommand(CLI::App& app, Streams streams, int& exit_code) {
-    auto* command = app.add_subcommand("dump", "Read a figure (FileIn) and print the document as JSON");
+    auto* command = app.add_subcommand("dump", "Reads a figure (FileIn) and prints the document as JSON");
     struct Options {
         std::string file;
         std::string kind;
@@ -19,9 +21,15 @@ void AddDumpCommand(CLI::App& app, Streams streams, int& exit_code) {
     command->add_option("--kind", options->kind, "jcf, jws or jwk (default: from the first bytes)")
         ->check(CLI::IsMember({"jcf", "jws", "jwk"}));
     command->callback([streams, &exit_code, options] {
-        const FigureKind kind = options->kind.empty() ? FigureKindOfFile(options->file).value_or(FigureKind::Jcf)
-                                                   : *FigureKindOfName(options->kind);
-        exit_code = DumpFigure(kind, options->file, options->extents, streams.out) ? 0 : 1;
+        const std::filesystem::path path = ArgPath(options->file);
+        const FigureKind kind =
+            options->kind.empty() ? FigureKindOfFile(path).value_or(FigureKind::Jcf) : *FigureKindOfName(options->kind);
+        const bool read = DumpFigure(kind, path, options->extents, streams.out);
+        if (!read) {
+            const std::string what = CheckFigure(kind, path) ? "an incomplete or damaged " : "not a ";
+            ReportUnreadable(streams.err, "dump", options->file, ReadProblem(path, what + FigureKindDescription(kind)));
+        }
+        exit_code = read ? kExitDone : kExitFailed;
     });
 }
 

@@ -154,7 +154,6 @@ void BlockTree(JsonWriter& j, const TEntJwwBlockTree& r) {
     j.Member("parent", r.parent);
     j.Member("no", r.no);
     j.Member("defno", r.defno);
-    j.Member("name", r.name);
     j.Member("x", r.x);
     j.Member("y", r.y);
     j.Member("r1", r.r1);

@@ -3,6 +3,7 @@
 
 #include "cli/commands.h"
 #include "cli/conversion_output.h"
+#include "cli/failure_messages.h"
 #include "convert/figure_import.h"
 #include "figure/figure_kind.h"
 
@@ -38,16 +39,19 @@ int RunImport(const ImportOptions& options, Streams streams) {
     }
     const nlohmann::json report{{"kind", kind}, {"read", read}, {"written", written}};
     streams.out << report.dump(2) << "\n";
-    if (!read) streams.err << "import: " << options.figure << " is no readable JWS or JWK figure file\n";
-    else if (!written) streams.err << "import: cannot write " << options.out << "\n";
-    return written ? 0 : 1;
+    if (!read) {
+        ReportUnreadable(streams.err, "import", options.figure, ReadProblem(figure, "not a readable JWS or JWK figure file"));
+    } else if (!written) {
+        ReportUnwritable(streams.err, "import", options.out, out);
+    }
+    return written ? kExitDone : kExitFailed;
 }
 
 }  // namespace
 
 void AddImportCommand(CLI::App& app, Streams streams, int& exit_code) {
     auto options = std::make_shared<ImportOptions>();
-    CLI::App* command = app.add_subcommand("import", "converts a JWS or JWK figure file into a figure stream file");
+    CLI::App* command = app.add_subcommand("import", "Converts a JWS or JWK figure file into a figure stream file");
     command->add_option("FIGURE", options->figure, "figure file (.jws or .jwk)")->required();
     command->add_option("OUT", options->out, "figure stream file to write")->required();
     command->add_option("--kind", options->kind, "jws or jwk (default: from the file's first bytes)")

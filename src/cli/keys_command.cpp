@@ -2,6 +2,7 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/failure_messages.h"
 #include "clip/key_string.h"
 #include "clip/keydefs.h"
 #include "platform/clock.h"
@@ -56,7 +57,7 @@ void AddKeysCommand(CLI::App& app, Streams streams, int& exit_code) {
             streams.out << "item " << StrToUtf8(item) << '\n';
             SendKeyString(item, printer, printer);
         }
-        exit_code = 0;
+        exit_code = kExitDone;
     });
 }
 

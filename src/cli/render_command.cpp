@@ -3,8 +3,11 @@
 #include <string>
 
 #include "cli/commands.h"
-#include "util/bmp_file.h"
+#include "cli/conversion_output.h"
+#include "cli/failure_messages.h"
+#include "render/gra_attribute.h"
 #include "render/thumbnail.h"
+#include "util/bmp_file.h"
 #if !defined(_WIN32)
 #include "cli/png_writer.h"
 #endif
@@ -44,49 +47,53 @@ int Run(const RenderOptions& o, Streams streams) {
     int height = 0;
     if (!ParseSize(o.size, width, height)) {
         streams.err << "render: --size must be WxH (1 to 20000 each)\n";
-        return 2;
+        return kExitUsage;
     }
     const bool png = HasExtension(o.output, ".png");
     if (!png && !HasExtension(o.output, ".bmp")) {
         streams.err << "render: the output must be a .bmp or .png file\n";
-        return 2;
+        return kExitUsage;
     }
+#if defined(_WIN32)
+    if (png) {
+        streams.err << "render: PNG output is not available in this build\n";
+        return kExitUsage;
+    }
+#endif
     std::optional<FigureKind> kind;
     if (!o.kind.empty()) {
         kind = FigureKindOfName(o.kind);
         if (!kind) {
             streams.err << "render: --kind must be jcf, jws or jwk\n";
-            return 2;
+            return kExitUsage;
         }
     }
-    const std::optional<Bitmap> picture = DrawFigureFile(o.input, width, height, o.background, kind);
+    // The drawing attributes the palette draws its thumbnails with.
+    SetStartupAttributes();
+    const std::filesystem::path input = ArgPath(o.input);
+    const std::optional<Bitmap> picture = DrawFigureFile(input, width, height, o.background, kind);
     if (!picture) {
-        streams.err << "render: cannot read " << o.input << "\n";
-        return 1;
+        ReportUnreadable(streams.err, "render", o.input, ReadProblem(input, "not a readable figure"));
+        return kExitFailed;
     }
-    bool saved = false;
-    if (png) {
+    const std::filesystem::path output = ArgPath(o.output);
 #if defined(_WIN32)
-        streams.err << "render: PNG output is not available in this build\n";
-        return 2;
+    const bool saved = SaveBmp(*picture, output);
 #else
-        saved = SavePng(*picture, o.output);
+    const bool saved = png ? SavePng(*picture, output) : SaveBmp(*picture, output);
 #endif
-    } else {
-        saved = SaveBmp(*picture, o.output);
-    }
     if (!saved) {
-        streams.err << "render: cannot write " << o.output << "\n";
-        return 1;
+        ReportUnwritable(streams.err, "render", o.output, output);
+        return kExitFailed;
     }
-    return 0;
+    return kExitDone;
 }
 
 }  // namespace
 
 void AddRenderCommand(CLI::App& app, Streams streams, int& exit_code) {
     auto options = std::make_shared<RenderOptions>();
-    CLI::App* command = app.add_subcommand("render", "draws a figure as the clip thumbnails are drawn");
+    CLI::App* command = app.add_subcommand("render", "Draws a figure as the clip thumbnails are drawn");
     command->add_option("IN", options->input, "figure stream, JWS or JWK file")->required();
     command->add_option("OUT", options->output, "picture to write, .bmp or .png")->required();
     command->add_option("--size", options->size, "picture size WxH (default 58x58)");

@@ -1,13 +1,18 @@
 #include "cli/run_cli.h"
 
+#include <exception>
+
 #include "cli/commands.h"
+#include "cli/failure_messages.h"
 
 namespace torvane::cli {
 
 int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
     CLI::App app{"torvane-cli: Jw_cad figure streams, figure files and Torvane settings from the command line"};
     app.require_subcommand(1);
-    int exit_code = 0;
+    app.footer(
+        "Exit codes, for every command: 0 done; 1 the input was refused or the operation failed; 2 a usage error.");
+    int exit_code = kExitDone;
     const Streams streams{out, err};
     AddCheckCommand(app, streams, exit_code);
     AddDumpCommand(app, streams, exit_code);
@@ -21,7 +26,11 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
-        return app.exit(e, out, err);
+        // Help asked for is done; anything else CLI11 refuses is a usage error.
+        return app.exit(e, out, err) == 0 ? kExitDone : kExitUsage;
+    } catch (const std::exception& e) {
+        err << "torvane-cli: " << e.what() << "\n";
+        return kExitFailed;
     }
     return exit_code;
 }

@@ -6,6 +6,8 @@
 #include "app/form1.h"
 #include "app/form1_globals.h"
 #include "cli/commands.h"
+#include "cli/conversion_output.h"
+#include "cli/failure_messages.h"
 #include "platform/ui_services.h"
 #include "util/encodings.h"
 #include "util/files.h"
@@ -77,23 +79,24 @@ ordered_json SettingsJson(const TForm1& form) {
 }
 
 int RunSettings(const std::string& file, const std::string& output, Streams streams) {
-    const std::filesystem::path path(file);
+    const std::filesystem::path path = ArgPath(file);
     if (!FileThere(path)) {
-        streams.err << "settings: cannot read " << file << "\n";
-        return 1;
+        ReportUnreadable(streams.err, "settings", file, ReadProblem(path, "it is no file"));
+        return kExitFailed;
     }
     THeadlessForm1View view;
     SilentUi ui;
     TForm1 form(view, SystemServices(ui));
     form.SettingsIn(path);
     streams.out << SettingsJson(form).dump(2, ' ', false, ordered_json::error_handler_t::replace) << "\n";
-    if (output.empty()) return 0;
+    if (output.empty()) return kExitDone;
     view.SetPaletteInputs({form.PasteBai, form.PasteAng, form.PasteMoj, form.PasteTen});
-    if (!form.SettingsOut(std::filesystem::path(output))) {
-        streams.err << "settings: cannot write " << output << "\n";
-        return 1;
+    const std::filesystem::path out = ArgPath(output);
+    if (!form.SettingsOut(out)) {
+        ReportUnwritable(streams.err, "settings", output, out);
+        return kExitFailed;
     }
-    return 0;
+    return kExitDone;
 }
 
 }  // namespace

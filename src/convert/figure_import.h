@@ -8,7 +8,7 @@
 namespace torvane {
 
 // Rebuilds `JCF` as a copy of the JWS figure: header version, text encoding, base point,
-// layer-group scales, every entity and block definition (a dimension's SXF parts only from
+// layer-group scales (1 for a scale that is not positive), every entity and block definition (a dimension's SXF parts only from
 // version 420). The JWS header's own fields are not carried.
 void CopyJwsFigure(const TJwsData& JWS, TJcfData& JCF);
 

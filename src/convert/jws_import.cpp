@@ -31,8 +31,12 @@ void CopyJwsFigure(const TJwsData& JWS, TJcfData& JCF) {
     JCF.MojiEncode = JWS.MojiEncode;
     JCF.Enthd.BasePoint_x = from.BasePoint_x;
     JCF.Enthd.BasePoint_y = from.BasePoint_y;
-    for (std::size_t g = 0; g < JCF.EntLgrp.size() && g < JWS.EntLgrp.size(); ++g)
-        JCF.EntLgrp[g].adScale = JWS.EntLgrp[g].adScale;
+    // A stream needs positive layer-group scales to pass its check; a group whose scale is 0,
+    // negative or no number is drawn at scale 1, and is written so.
+    for (std::size_t g = 0; g < JCF.EntLgrp.size() && g < JWS.EntLgrp.size(); ++g) {
+        const double scale = JWS.EntLgrp[g].adScale;
+        JCF.EntLgrp[g].adScale = scale > 0 ? scale : 1.0;
+    }
 
     JCF.Enthd.n1 = std::clamp(from.n1, 0, static_cast<std::int32_t>(JWS.EntNo.size()));
     JCF.EntNo = ValidCopy(JWS.EntNo, JCF.Enthd.n1);

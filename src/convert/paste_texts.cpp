@@ -34,16 +34,20 @@ void PasteCharacterText(const PasteContext& context, TEntJwwMoji& text) {
     const bool vertical = (text.att.sFlg & 0x20) != 0;
     double& height = vertical ? text.dSizeX : text.dSizeY;
     double& advance = vertical ? text.dSizeY : text.dSizeX;
-    const double direction = Direction(start, end);
+    // A text without length has no direction from its baseline: it keeps it in degKakudo.
+    const double length = Dist(start, end);
+    const bool has_length = length > 1e-12;
+    const double direction = has_length ? Direction(start, end) : text.degKakudo * std::numbers::pi / 180;
     const TDPoint mapped_start = context.map(start);
     const TDPoint mapped_end = context.map(end);
+    const double mapped_direction = has_length ? Direction(mapped_start, mapped_end)
+                                               : Direction(mapped_start, context.map(Offset(start, direction, 1, 0)));
     TDPoint new_start = mapped_start;
     TDPoint new_end = mapped_end;
 
     if (context.text_scale) {
         // A text without length has no stretch along its baseline: its sizes stay.
-        const double length = Dist(start, end);
-        if (length > 1e-12) {
+        if (has_length) {
             const double stretch = Dist(mapped_start, mapped_end) / length;
             const TDPoint top = context.map(Offset(start, direction, 0, height));
             height = RoundSix(Dist(top, mapped_start));
@@ -54,13 +58,12 @@ void PasteCharacterText(const PasteContext& context, TEntJwwMoji& text) {
         text.nMojiShu = text.nMojiShu / 100 * 100;
     } else {
         // Sizes stay; the text box (its length from characters by its height) keeps its centre.
-        const double length = TextLenAnsi(text.str, advance, text.dKankaku);
-        const TDPoint centre = context.map(Offset(start, direction, length / 2, height / 2));
-        const double new_direction = Direction(mapped_start, mapped_end);
+        const double box_length = TextLenAnsi(text.str, advance, text.dKankaku);
+        const TDPoint centre = context.map(Offset(start, direction, box_length / 2, height / 2));
         // Under a mirror the box lies below the baseline until start and end are exchanged.
         const double across = context.map.Mirrors() ? -height / 2 : height / 2;
-        new_start = Offset(centre, new_direction, -length / 2, -across);
-        new_end = Offset(new_start, new_direction, length, 0);
+        new_start = Offset(centre, mapped_direction, -box_length / 2, -across);
+        new_end = Offset(new_start, mapped_direction, box_length, 0);
     }
 
     // A mirrored text would read backwards: it runs from its mapped end to its mapped start.
@@ -69,7 +72,8 @@ void PasteCharacterText(const PasteContext& context, TEntJwwMoji& text) {
     text.start_y = new_start.Y;
     text.end_x = new_end.X;
     text.end_y = new_end.Y;
-    text.degKakudo = Degrees(Direction(new_start, new_end));
+    const double turned = context.map.Mirrors() ? ReduceAngle(mapped_direction + std::numbers::pi) : mapped_direction;
+    text.degKakudo = Degrees(Dist(new_start, new_end) > 1e-12 ? Direction(new_start, new_end) : turned);
 }
 
 }  // namespace torvane

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <unordered_map>
 
 #include "figure/jwk_data.h"
 #include "figure/figure_file.h"
@@ -25,6 +26,9 @@ constexpr std::size_t kMojiSize = 24;
 constexpr std::size_t kHeaderValues = 9;
 constexpr double kMinScale = 1e-14;
 constexpr std::size_t kMaxTextBytes = 1024;
+// Code units all texts of one file may hold together: far more than a string area whose
+// offsets are 16-bit numbers can give, so only texts that repeat one run many times lose theirs.
+constexpr std::size_t kMaxTextUnits = std::size_t{1} << 22;
 
 // Up to n bytes: what is left when fewer remain.
 std::span<const std::uint8_t> TakeUpTo(ByteReader& in, std::size_t n) { return in.Bytes(std::min(n, in.remaining())); }
@@ -201,7 +205,16 @@ bool TJwkData::ReadBytes(std::span<const std::uint8_t> bytes, const std::u16stri
     if (Enthd.strSpace > 0) {
         const std::string_view area = AsChars(TakeUpTo(in, static_cast<std::size_t>(Enthd.strSpace)));
         if (area.empty()) return false;
-        for (TEntJwcMoji2& moji : EntMoji) moji.s = TextAt(area, moji.p);
+        // Each offset is decoded once; texts beyond kMaxTextUnits in all stay empty.
+        std::unordered_map<std::int32_t, std::u16string> decoded;
+        std::size_t units = 0;
+        for (TEntJwcMoji2& moji : EntMoji) {
+            auto [text, fresh] = decoded.try_emplace(moji.p);
+            if (fresh) text->second = TextAt(area, moji.p);
+            if (units + text->second.size() > kMaxTextUnits) continue;
+            units += text->second.size();
+            moji.s = text->second;
+        }
     }
     return true;
 }

@@ -18,6 +18,13 @@ struct TEntJcfHeader {
     std::int32_t n2 = 0;  // block definitions
 };
 
+// Work through block placements that one figure may cost, in entities visited (a curve, a fill
+// or a character counting more than a line). The block tree takes nodes only while their
+// definitions' members fit in it, and the extents and the drawing walk that tree, so that
+// measuring and drawing any figure stay bounded whatever its blocks; a figure beyond it is drawn
+// with the placements that fitted.
+inline constexpr std::int64_t kPlacedEntityBudget = std::int64_t{1} << 21;
+
 // The figure model shared by TJcfData (clipboard streams) and TJwsData (JWS files):
 // layer groups, one array per entity kind with its count, the order table, the block
 // definitions and the flattened block tree. Only the header differs between the two.
@@ -67,7 +74,8 @@ public:
     // Sets every count (EntLineN … EntBlockDefN, EntBlockTreeN and each definition's N and
     // mLineN … mBlockN) to the size of its array.
     void CountEntities();
-    // Rebuilds EntBlockTree, the definitions' ref_flag and ref_no, and EntBlockNum.
+    // Rebuilds EntBlockTree (bounded by kPlacedEntityBudget) and, from every definition the
+    // insertions reach however deep, the definitions' ref_flag and ref_no and EntBlockNum.
     void MakeBlockTree();
     // The number under which block number n is written.
     std::uint32_t ChangeBlockNo(std::uint32_t n) const;

@@ -125,7 +125,7 @@ struct TEntJwwBlockDef {
     std::vector<TEntJwwSunpo> mSunpo;
     std::vector<TEntJwwSolid> mSolid;
     std::vector<TEntJwwBlock> mBlock;  // nested insertions
-    bool ref_flag = false;     // reached from the document's insertions
+    bool ref_flag = false;     // reached from the document's insertions, nested ones included
     std::int32_t ref_no = -1;  // number when written, -1 when not reached
 };
 
@@ -159,7 +159,6 @@ struct TEntJwwBlockTree {
     std::int32_t parent = -1;
     std::uint32_t no = 0;       // block number inserted
     std::int32_t defno = -1;    // index of the definition, -1 when none has that number
-    std::u16string name;
     double x = 0, y = 0;
     double r1 = 0, r2 = 0, r3 = 0, r4 = 0;
 };

@@ -224,4 +224,19 @@ void RestoreColorDefaults() {
 
 void RestoreLtypeDefaults() { gGraAtt.SetDefaultLtype(); }
 
+void SetStartupAttributes() {
+    gGraAtt.DataInit();
+    gGraAtt.SetDisplayMode(false);
+    gGraAtt.SetBackColor(0);
+    gGraAtt.SetDefaultColor();
+    gGraAtt.SetDefaultLayer();
+    gGraAtt.SetDefaultWidth();
+    gGraAtt.SetDefaultTenR();
+    gGraAtt.SetDefaultLtype();
+    gGraAtt.SetDispHojo(1);
+    gGraAtt.SetDispKijun(1);
+    gGraAtt.SetGrayColor(0xFF808080);
+    gGraAtt.SetAll1Color(false);
+}
+
 }  // namespace torvane

@@ -107,6 +107,10 @@ extern TgraAttribute gGraAtt;
 void RestoreColorDefaults();
 // Rebuilds the line-type table of gGraAtt.
 void RestoreLtypeDefaults();
+// Sets gGraAtt as the program does at its start: display mode off, white background, the
+// default colours, layers, widths, point radii and line types, auxiliary lines and the
+// reference-point mark shown, grey for grey layers, all-one-colour off.
+void SetStartupAttributes();
 
 // ARGB from red, green and blue, alpha 0xFF.
 constexpr std::uint32_t Argb(int r, int g, int b) {

@@ -50,11 +50,12 @@ void DPolyClear() {
 }
 
 std::int32_t ClipOutCode(double x, double y, double xmin, double ymin, double xmax, double ymax) {
+    // Written so that a coordinate that is no number lies outside every edge.
     std::int32_t code = 0;
-    if (x - xmin < kEps) code |= 1;
-    if (x - xmax > -kEps) code |= 2;
-    if (y - ymin < kEps) code |= 4;
-    if (y - ymax > -kEps) code |= 8;
+    if (!(x - xmin >= kEps)) code |= 1;
+    if (!(x - xmax <= -kEps)) code |= 2;
+    if (!(y - ymin >= kEps)) code |= 4;
+    if (!(y - ymax <= -kEps)) code |= 8;
     return code;
 }
 
@@ -94,6 +95,8 @@ void ClipEnd(double& x, double& y, double x0, double y0, double dx, double dy, d
 
 std::int32_t ClipLine(double& x1, double& y1, double& x2, double& y2, double xmin, double ymin, double xmax,
                       double ymax) {
+    // A segment reaching to infinity or to no number has no visible part to cut out.
+    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) return 2;
     const std::int32_t c1 = ClipOutCode(x1, y1, xmin, ymin, xmax, ymax);
     const std::int32_t c2 = ClipOutCode(x2, y2, xmin, ymin, xmax, ymax);
     if (c1 == 0 && c2 == 0) return 0;

@@ -50,11 +50,12 @@ void WPolyClear();
 void DPolyAdd(double x, double y);
 void DPolyClear();
 
-// Cohen–Sutherland outcode: 1 left, 2 right, 4 below, 8 above; a point on an edge is outside it.
+// Cohen–Sutherland outcode: 1 left, 2 right, 4 below, 8 above; a point on an edge is outside it,
+// a coordinate that is no number outside both of its edges.
 std::int32_t ClipOutCode(double x, double y, double xmin, double ymin, double xmax, double ymax);
 // 2 when the point is outside the window (or on its edge), else 0.
 std::int32_t ClipPoint(double x, double y, double xmin, double ymin, double xmax, double ymax);
-// 0 inside and unchanged, 1 clipped in place, 2 invisible.
+// 0 inside and unchanged, 1 clipped in place, 2 invisible (also when an end is not finite).
 std::int32_t ClipLine(double& x1, double& y1, double& x2, double& y2, double xmin, double ymin, double xmax,
                       double ymax);
 

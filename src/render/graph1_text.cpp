@@ -1,4 +1,5 @@
 #include <cmath>
+#include <initializer_list>
 #include <numbers>
 
 #include "figure/text_code_context.h"
@@ -21,6 +22,15 @@ constexpr std::u16string_view kUprightInVertical =
 // Full-width punctuation set further from the line in vertical text.
 constexpr std::u16string_view kShiftedInVertical = u"．，°′″’”´゛゜";
 
+// Positions, sizes and angles that are not finite give no text: none of them may reach the
+// integers of a font or a device point.
+bool AllFinite(std::initializer_list<double> values) {
+    for (double v : values) {
+        if (!std::isfinite(v)) return false;
+    }
+    return true;
+}
+
 TextCodeContext CurrentTextCodeContext() {
     TextCodeContext c;
     c.file_name = TxtFileName;
@@ -40,6 +50,7 @@ TextCodeContext CurrentTextCodeContext() {
 std::int32_t TGraph1::GLAText3(double x1, double y1, double x2, double y2, double h, double w, double sp,
                                std::int32_t Ftyp, const std::u16string& f, const std::u16string& s) {
     if (IsBlankText(s)) return kGLDot;
+    if (!AllFinite({x1, y1, x2, y2, h, w, sp})) return kGLOutside;
     if (std::abs(h) * LogicScale <= 2 || std::abs(TextWidth(s, w, sp)) * LogicScale <= 2) {
         GLLine(x1, y1, x2, y2);
         return kGLDot;
@@ -83,6 +94,7 @@ std::int32_t TGraph1::GLAText3(double x1, double y1, double x2, double y2, doubl
 std::int32_t TGraph1::GLAText2(double xx, double yy, double ang, double h, double w, double sp, std::int32_t Ftyp,
                                const std::u16string& f, const std::u16string& s) {
     if (IsBlankText(s)) return kGLDot;
+    if (!AllFinite({xx, yy, ang, h, w, sp})) return kGLOutside;
     if (std::abs(h) * LogicScale <= 2 || std::abs(TextWidth(s, w, sp)) * LogicScale <= 2) {
         GLTen(xx, yy);
         return kGLDot;
@@ -128,6 +140,7 @@ std::int32_t TGraph1::GLAText2(double xx, double yy, double ang, double h, doubl
 std::int32_t TGraph1::GLAText1(double x, double y, double h, double w, double a, std::int32_t Fm,
                                const std::u16string& s) {
     if (s.empty() || s == u" " || s == u"　") return kGLDot;
+    if (!AllFinite({x, y, h, w, a})) return kGLOutside;
     if (h < 0) {
         h = -h;
         if (Fm <= 2) {
@@ -161,10 +174,10 @@ std::int32_t TGraph1::GLAText1(double x, double y, double h, double w, double a,
         return kGLDot;
     }
     FontRecord font;
-    font.height = static_cast<int>(std::nearbyint(device_h));
-    const int cell = static_cast<int>(std::nearbyint(device_w));
+    font.height = DeviceRound(device_h);
+    const int cell = DeviceRound(device_w);
     font.width = IsHalfWidthAt(s, 0) ? cell : cell / 2;
-    font.escapement = static_cast<int>(std::nearbyint(a / std::numbers::pi * 1800));
+    font.escapement = DeviceRound(a / std::numbers::pi * 1800);
     font.weight = (FontStyle & 1) != 0 ? 700 : 400;
     font.italic = (FontStyle & 2) != 0;
     font.underline = (FontStyle & 4) != 0;

@@ -363,7 +363,7 @@ void TJwwFigureData::GLDrawSunpo2(bool dispmode, bool hojof, std::uint32_t dcol,
     if (line_shown(e.Sen.att)) GLDrawLine2(dispmode, dcol, e.Sen, lf, sc, bx, by, b1, b2, b3, b4);
     if (!part_shown(e.Moji.att)) return;
     const Placement p{lf ? 1.0 : sc, bx, by, b1, b2, b3, b4};
-    if (p.Identity() || (e.Moji.att.nPenWidth & 4) == 0) {
+    if (p.Identity() || (e.Moji.att.nPenWidth & 2) == 0) {
         GLDrawMoji2(dispmode, dcol, e.Moji, lf, sc, bx, by, b1, b2, b3, b4);
         return;
     }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "util/era_date.h"
+#include "util/numbers.h"
 #include "util/strings.h"
 #include "util/text_widths.h"
 
@@ -249,10 +250,8 @@ std::optional<std::u16string> ExpandTextCode(std::u16string_view code, const Tex
 
 DateCodeParameter SplitDateCodeParameter(std::u16string_view text) {
     if (!IsDateCodeHead(text) || text.size() < 3 || text.size() > 8) return {std::u16string(text), 0};
-    const std::u16string_view rest = text.substr(2);
-    int widening = 0;
-    if (rest.size() == 1 && rest[0] >= u'1' && rest[0] <= u'9') widening = rest[0] - u'0';
-    return {std::u16string(text.substr(0, 2)), widening};
+    const int rest = ValInt(text.substr(2));
+    return {std::u16string(text.substr(0, 2)), rest >= 1 && rest <= 9 ? rest : 0};
 }
 
 double WidenedSpacing(std::u16string_view text, double w, double sp, int cells) {

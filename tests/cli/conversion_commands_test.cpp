@@ -144,5 +144,32 @@ TEST(ImportCommand, ConvertsAJwkFigureAndRefusesOthers) {
     EXPECT_FALSE(std::filesystem::exists(dir / "b.1"));
 }
 
+TEST(TransformCommand, ScaleAndAngleDefaultToNoChange) {
+    test::TempDir dir;
+    const CliResult r = RunTool({"transform", WriteFigure(dir).string(), (dir / "out.1").string()});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(nlohmann::json::parse(r.out)["outcome"], "unchanged");
+}
+
+TEST(ConversionCommands, FileNamesAreTheBytesTheSystemGives) {
+#if defined(_WIN32)
+    GTEST_SKIP() << "POSIX file names";
+#else
+    test::TempDir dir;
+    const std::string figure = (dir.path() / "\x90\x7D\x8C\x60.1").native();  // 図形 in Shift-JIS: no UTF-8
+    std::filesystem::rename(WriteFigure(dir), figure);
+    std::string jwk = std::string("jw_cad(c)sym........").append(180, '\0') + "0,0,0,0,0,0,1,0,1";
+    test::WriteBytes(figure + ".jwk", jwk.append(400 - jwk.size(), '\0'));
+    for (const std::vector<std::string>& command :
+         {std::vector<std::string>{"transform", figure, figure + ".t", "--scale", "2"},
+          {"convert", figure, figure + ".c", "--curve", "1"},
+          {"write", figure, figure + ".w"},
+          {"import", figure + ".jwk", figure + ".i"}}) {
+        EXPECT_EQ(RunTool(command).code, 0) << command[0];
+        EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(command[2]))) << command[0];
+    }
+#endif
+}
+
 }  // namespace
 }  // namespace torvane

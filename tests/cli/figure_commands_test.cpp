@@ -115,5 +115,33 @@ TEST_F(FigureCommands, WriteGivesBackTheStreamOrANewVersion) {
     EXPECT_EQ(RunCommand({"write", (temp_ / "missing.1").string(), out.string()}).exit_code, 1);
 }
 
+TEST(CommandLine, FailuresNameTheCommandThePathAndTheReasonAndExitCodesAreThree) {
+    test::TempDir temp;
+    const std::string missing = (temp / "missing.1").string();
+    for (const char* command : {"check", "dump"}) {
+        const Result result = RunCommand({command, missing});
+        EXPECT_EQ(result.exit_code, 1);
+        EXPECT_EQ(result.err, std::string(command) + ": cannot read " + missing + ": no such file\n");
+    }
+    EXPECT_NE(RunCommand({"dump", temp.path().string()}).err.find(": it is a folder"), std::string::npos);
+    test::StreamBuilder s;
+    s.Header().Count(1).NewClass("CDataSen").Line(0, 0, 1, 0).Count(0);
+    const std::string in = (temp / "in.1").string();
+    test::WriteBytes(in, s.bytes());
+    const std::string unwritable = (temp / "no" / "out.1").string();
+    EXPECT_EQ(RunCommand({"write", in, unwritable}).err, "write: cannot write " + unwritable + ": no such folder\n");
+
+    EXPECT_EQ(RunCommand({"draw", in}).exit_code, 2);
+    for (const char* command : {"check", "dump", "write", "render", "transform", "convert", "import", "settings", "keys"})
+        EXPECT_EQ(RunCommand({command}).exit_code, 2) << command;
+    // Only the versions the stream check accepts.
+    EXPECT_EQ(RunCommand({"write", in, missing, "--ver", "219"}).exit_code, 2);
+    EXPECT_EQ(RunCommand({"write", in, missing, "--ver", "701"}).exit_code, 2);
+    EXPECT_EQ(RunCommand({"write", in, missing, "--ver", "220"}).exit_code, 0);
+    const Result help = RunCommand({"--help"});
+    EXPECT_EQ(help.exit_code, 0);
+    EXPECT_NE(help.out.find("Exit codes"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace torvane

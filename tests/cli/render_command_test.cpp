@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "cli/run_cli.h"
+#include "figure/stream_builder.h"
 #include "platform/bitmap.h"
+#include "render/gra_attribute.h"
 #include "support/test_files.h"
 #include "util/bmp_file.h"
 
@@ -61,6 +63,27 @@ TEST(RenderCommand, RefusesBadArgumentsAndUnreadableFiles) {
     EXPECT_EQ(RunCommand({"render", (dir / "bad.1").string(), (dir / "a.gif").string()}), 2);
     EXPECT_EQ(RunCommand({"render", (dir / "bad.1").string(), (dir / "a.bmp").string(), "--kind", "dxf"}), 2);
     EXPECT_NE(RunCommand({"render", (dir / "bad.1").string(), (dir / "a.bmp").string(), "--bg", "2"}), 0);
+}
+
+TEST(RenderCommand, DrawsAuxiliaryLinesAndTheReferenceMarkAsThePaletteDoes) {
+    TempDir dir;
+    StreamBuilder s;
+    s.Header().Count(1).NewClass("CDataSen").Line(10, 0, 40, 30, 1, 9).Count(0);  // colour 9: auxiliary
+    WriteBytes(dir / "aux.1", s.bytes());
+    gGraAtt.DataInit();  // as a fresh process has it
+    ASSERT_EQ(RunCommand({"render", (dir / "aux.1").string(), (dir / "aux.bmp").string()}), 0);
+    const auto bmp = LoadBmp(dir / "aux.bmp");
+    ASSERT_TRUE(bmp);
+    int red = 0, line = 0;
+    for (int y = 1; y + 1 < bmp->height; ++y) {
+        for (int x = 1; x + 1 < bmp->width; ++x) {
+            const std::uint32_t pixel = bmp->at(x, y);
+            red += pixel == 0x00FF0000u ? 1 : 0;
+            line += pixel != 0x00FF0000u && pixel != 0x00FFFFFFu ? 1 : 0;
+        }
+    }
+    EXPECT_GT(red, 4);
+    EXPECT_GT(line, 20);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <limits>
 
 #include "convert/figure_import.h"
 #include "figure_compare.h"
@@ -41,6 +42,18 @@ TEST(CopyJwsFigure, CopiesTheFigureButNotTheFileHeader) {
     EXPECT_EQ(JCF.EntLgrp[2].adScale, 50);
     EXPECT_EQ(JCF.BindImageFolder, u"clips");
     EXPECT_EQ(JCF.EntBlockNum, 1);
+}
+
+TEST(JWStoJCLF, ScalesThatAreNotPositiveBecomeOneAndTheStreamPassesItsCheck) {
+    test::TempDir dir;
+    for (const double scale : {0.0, -50.0, std::numeric_limits<double>::quiet_NaN()}) {
+        TJwsData jws = SampleJws(600);
+        jws.EntLgrp[1].adScale = scale;
+        TJcfData JCF;
+        ASSERT_TRUE(JWStoJCLF(jws, JCF, dir / "figure.1"));
+        EXPECT_TRUE(JCF.FileCheck(dir / "figure.1")) << scale;
+        EXPECT_EQ(JCF.EntLgrp[1].adScale, 1.0);
+    }
 }
 
 TEST(CopyJwsFigure, FiguresBefore420CarryNoSxfPartsOfDimensions) {

@@ -191,9 +191,26 @@ TEST(PasteBlock, ScalesAndTurnsTheInsertion) {
     PasteBlock(Context(2, 3, 90), block);
     EXPECT_NEAR(block.DPKijunTen_x, -15, kTol);
     EXPECT_NEAR(block.DPKijunTen_y, 20, kTol);
-    EXPECT_DOUBLE_EQ(block.dBairitsuX, 2);
-    EXPECT_DOUBLE_EQ(block.dBairitsuY, 6);
+    // Turned by a quarter, the insertion's x runs along the figure's y: it takes the scale 3.
+    EXPECT_DOUBLE_EQ(block.dBairitsuX, 3);
+    EXPECT_DOUBLE_EQ(block.dBairitsuY, 4);
     ExpectSameAngle(block.radKaitenKaku, kPi);
+}
+
+TEST(PasteBlock, QuarterTurnedInsertionTakesTheOtherAxisScale) {
+    for (const auto& [sx, sy] : {std::pair{2.0, 1.0}, {-2.0, 1.0}}) {
+        for (const double rotation : {3 * kPi / 2, -kPi / 2}) {
+            const PasteContext context = Context(sx, sy, 30);
+            const TEntJwwBlock before = Insertion(rotation);
+            TEntJwwBlock after = before;
+            PasteBlock(context, after);
+            for (const auto& [u, v] : {std::pair{1.0, 0.0}, {0.0, 1.0}}) {
+                const TDPoint expected = context.map(Place(before, u, v));
+                EXPECT_NEAR(Place(after, u, v).X, expected.X, kTol) << sx << " " << rotation;
+                EXPECT_NEAR(Place(after, u, v).Y, expected.Y, kTol) << sx << " " << rotation;
+            }
+        }
+    }
 }
 
 TEST(PasteBlock, MirroredRotatedInsertionPlacesItsContentMirrored) {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <tuple>
 
 #include "convert/paste_entities.h"
 
@@ -100,6 +101,19 @@ TEST(PasteText, ZeroLengthTextKeepsItsSizesUnderTextScale) {
     EXPECT_EQ(text.dKankaku, 0.5);
     EXPECT_NEAR(text.start_x, 20, kTol);
     EXPECT_NEAR(text.end_x, 20, kTol);
+}
+
+TEST(PasteText, ZeroLengthTextTurnsFromItsOwnAngle) {
+    for (const bool text_scale : {true, false}) {
+        for (const auto& [sx, degrees, expected] : {std::tuple{1.0, 90.0, 120.0}, {-1.0, 0.0, 330.0}}) {
+            TEntJwwMoji text = Text();
+            text.end_x = text.start_x;
+            text.degKakudo = 30;
+            PasteText(Context(sx, 1, degrees, text_scale), text);
+            // Mirrored about the vertical a text at 30° runs at 150° and is read from its other end.
+            EXPECT_NEAR(text.degKakudo, expected, 1e-9) << text_scale << " " << sx;
+        }
+    }
 }
 
 TEST(PasteText, WithoutTextScaleTheBoxCentreFollowsTheMap) {

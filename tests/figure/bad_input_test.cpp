@@ -1,6 +1,7 @@
 // Readers on damaged input: truncated real files and counts that promise more than follows.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "figure/figure_file.h"
@@ -76,6 +77,20 @@ TEST(BadInput, NonPositiveScalesAreNotRead) {
     EXPECT_EQ(doc.Enthd.jwVer, 0);
     EXPECT_EQ(doc.EntLineN, 0);
     EXPECT_EQ(doc.EntLgrp.size(), 16u);
+}
+
+TEST(BadInput, FigureFilesBeyond512MegabytesAreRefused) {
+#if defined(_WIN32)
+    GTEST_SKIP() << "a sparse file is a POSIX file system's feature";
+#endif
+    StreamBuilder s;
+    s.Header().Count(1).NewClass("CDataSen").Line(0, 0, 1, 0).Count(0);
+    test::TempDir dir;
+    test::WriteBytes(dir / "huge.1", s.bytes());
+    std::filesystem::resize_file(dir / "huge.1", kMaxFigureFileBytes + 1);
+    TJcfData doc;
+    EXPECT_TRUE(doc.FileCheck(dir / "huge.1"));
+    EXPECT_FALSE(doc.FileIn(dir / "huge.1"));
 }
 
 }  // namespace

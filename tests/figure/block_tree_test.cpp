@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "figure/figure_file.h"
 #include "figure/jcf_data.h"
 
 namespace torvane {
@@ -69,9 +70,7 @@ TEST(BlockTree, OnlyReachedDefinitionsAreNumbered) {
     EXPECT_EQ(doc.ChangeBlockNo(7), 0u);
     ASSERT_EQ(doc.EntBlockTreeN, 2);
     EXPECT_EQ(doc.EntBlockTree[0].defno, 1);
-    EXPECT_EQ(doc.EntBlockTree[0].name, u"D9");
     EXPECT_EQ(doc.EntBlockTree[1].defno, -1);
-    EXPECT_TRUE(doc.EntBlockTree[1].name.empty());
 }
 
 TEST(BlockTree, PlacementOfRotatedScaledInsertion) {
@@ -130,6 +129,43 @@ TEST(BlockTree, DeepChainsStopAtTheDepthBound) {
     doc.MakeBlockTree();
     EXPECT_EQ(doc.EntBlockTreeN, 65);
     EXPECT_EQ(doc.EntBlockTree.back().level, 64);
+}
+
+TEST(BlockTree, EveryDefinitionReachedIsWrittenOnceAndInsertionsKeepTheirTargets) {
+    // A chain deeper than the tree goes, closed into a cycle, and a definition nothing uses.
+    TJcfData doc;
+    doc.DataDefaultSet();
+    AddDefinition(doc, Definition(1000));
+    for (std::uint32_t n = 0; n < 100; ++n) AddDefinition(doc, Definition(n + 10, {Insertion((n + 1) % 100 + 10, 1, 0)}));
+    AddInsertion(doc, Insertion(10, 0, 0));
+    doc.MakeBlockTree();
+    EXPECT_EQ(doc.EntBlockNum, 100);
+    EXPECT_EQ(doc.EntBlockTree.back().level, 64);
+    TJcfData back;
+    ASSERT_TRUE(back.ReadBytes(AsBytes(doc.WriteBytes(600)), u"back"));
+    ASSERT_EQ(back.EntBlockDefN, 100);
+    EXPECT_EQ(back.EntBlock[0].nNumber, 0u);
+    for (std::uint32_t i = 0; i < 100; ++i) EXPECT_EQ(back.EntBlockDef[i].mBlock[0].nNumber, (i + 1) % 100) << i;
+}
+
+TEST(BlockTree, PlacementsStopAtTheWorkBudget) {
+    // Twenty definitions with long names each placing the next twice, the last holding 3000
+    // lines: a million placements of 3000 lines unless the tree stops.
+    TJcfData doc;
+    for (std::uint32_t n = 0; n < 20; ++n) {
+        AddDefinition(doc, Definition(n, {Insertion(n + 1, 0, 0), Insertion(n + 1, 1, 0)}));
+        doc.EntBlockDef.back().strName.assign(4000, u'N');
+    }
+    AddDefinition(doc, Definition(20));
+    doc.EntBlockDef.back().mLine.resize(3000);
+    doc.EntBlockDef.back().mLineN = 3000;
+    AddInsertion(doc, Insertion(0, 0, 0));
+    doc.MakeBlockTree();
+    std::int64_t visited = 0;
+    for (const TEntJwwBlockTree& node : doc.EntBlockTree) visited += 1 + doc.EntBlockDef[node.defno].mLineN;
+    EXPECT_LE(visited, kPlacedEntityBudget);
+    EXPECT_GT(visited, kPlacedEntityBudget - 3001);
+    EXPECT_EQ(doc.EntBlockTree.back().level, 20);  // some placements of the lines fit
 }
 
 TEST(DocumentLifeCycle, DataInitKeepsTheImageFolderAndDefaultsBuildAnEmptyFigure) {

@@ -211,6 +211,19 @@ TEST(JwkRead, TextOffsetsOutsideTheStringArea) {
     EXPECT_EQ(jwk.EntMoji[3].s, u"");
 }
 
+TEST(JwkRead, TextsNamingOneRunManyTimesAreBoundedInAll) {
+    test::JwkFileBuilder file;
+    for (int i = 0; i < 5000; ++i) file.Moji(0, 0, 1, 0, static_cast<std::uint16_t>(i % 2));
+    file.strings = std::string(1000, 'x');
+    TJwkData jwk;
+    ASSERT_TRUE(Read(jwk, file.Bytes()));
+    EXPECT_EQ(jwk.EntMoji[1].s.size(), 999u);
+    std::size_t units = 0;
+    for (const auto& moji : jwk.EntMoji) units += moji.s.size();
+    EXPECT_LE(units, std::size_t{1} << 22);
+    EXPECT_TRUE(jwk.EntMoji.back().s.empty());
+}
+
 TEST(JwkRead, StringAreaShorterThanDeclaredReadsWhatIsThere) {
     test::JwkFileBuilder file;
     file.Moji(0, 0, 1, 0, 1).Moji(0, 0, 1, 0, 3);

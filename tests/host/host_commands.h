@@ -21,6 +21,11 @@ enum Command : unsigned {
     // Writes the "Jw_win" block to the paste file now, as on Ctrl+V but not counted. Answer 1
     // when the block was there.
     kPasteNow = 7,
+    // Brings the main window to the front. Answer 1 when it is the foreground window then.
+    kActivate = 8,
+    // Answer: when the last counted Ctrl+V arrived, in microseconds of QueryPerformanceCounter
+    // (a clock shared by every process); 0 before the first.
+    kLastPasteTime = 9,
 };
 
 // Suffix of the host's window title, as Jw_cad's.

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "host_clock.h"
 #include "host_commands.h"
 
 namespace {
@@ -28,6 +29,7 @@ struct Host {
     HWND window = nullptr;
     std::wstring paste_out;
     int pastes = 0;
+    long long last_paste_us = 0;
     bool holding = false;
 };
 Host host;
@@ -114,6 +116,10 @@ LRESULT Command(const COPYDATASTRUCT& data) {
         case kMinimize: ShowWindow(host.window, SW_MINIMIZE); return 1;
         case kQuit: PostMessageW(host.window, WM_CLOSE, 0, 0); return 1;
         case kPasteNow: return PasteFigure() ? 1 : 0;
+        case kActivate:
+            SetForegroundWindow(host.window);
+            return GetForegroundWindow() == host.window ? 1 : 0;
+        case kLastPasteTime: return static_cast<LRESULT>(host.last_paste_us);
         default: return 0;
     }
 }
@@ -123,6 +129,7 @@ LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wparam, LPARAM lpara
         case WM_COPYDATA: return Command(*reinterpret_cast<const COPYDATASTRUCT*>(lparam));
         case WM_KEYDOWN:
             if (wparam == 'V' && (GetKeyState(VK_CONTROL) & 0x8000) != 0) {
+                host.last_paste_us = torvane::test::NowMicroseconds();
                 PasteFigure();
                 ++host.pastes;
             }

@@ -68,6 +68,10 @@ bool TestHost::PasteNow() { return Send(test_host::kPasteNow, L"") == 1; }
 
 void TestHost::Minimize() { Send(test_host::kMinimize, L""); }
 
+bool TestHost::Activate() { return Send(test_host::kActivate, L"") == 1; }
+
+long long TestHost::LastPasteTime() { return static_cast<long long>(Send(test_host::kLastPasteTime, L"")); }
+
 bool TestHost::Quit() {
     if (process_.hProcess == nullptr) return true;
     if (WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0) return true;

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "host_clock.h"
+
 namespace torvane::test {
 
 // The Jw_cad stand-in (jw_host.exe) run as a separate process, for tests of the Windows build.
@@ -29,6 +31,10 @@ public:
     // Writes the clipboard's "Jw_win" block to the paste file now; false when there is none.
     bool PasteNow();
     void Minimize();
+    // Brings the host's window to the front; true when it is the foreground window then.
+    bool Activate();
+    // When the last Ctrl+V arrived, on the NowMicroseconds clock; 0 before the first.
+    long long LastPasteTime();
     // Asks the host to close and waits for it; true when it ended by itself.
     bool Quit();
 

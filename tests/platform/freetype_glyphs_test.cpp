@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace torvane {
 namespace {
 
@@ -83,7 +85,19 @@ TEST(FreeTypeGlyphs, SurrogatePairAndHugeFontsAreSafe) {
     SharedGlyphs().Draw(b, 5, 5, u"\U00020B9F", Font(30, 15), 0);
     SharedGlyphs().Draw(b, 5, 5, u"A", Font(100000, 15), 0);
     SharedGlyphs().Draw(b, -500, -500, u"A", Font(30, 15), 0);
+    SharedGlyphs().Draw(b, 5, 5, u"A", Font(INT_MIN, INT_MIN), 0);
     SUCCEED();
+}
+
+TEST(FreeTypeGlyphs, TheCacheStaysBoundedAndGlyphsStillDraw) {
+    FreeTypeGlyphs glyphs;
+    Bitmap b(60, 60);
+    for (int escapement = 0; escapement < 5000; ++escapement) glyphs.Draw(b, 30, 30, u"A", Font(12, 6, escapement), 0);
+    EXPECT_LE(glyphs.CachedGlyphs(), 4096u);
+    EXPECT_GT(glyphs.CachedGlyphs(), 0u);
+    Bitmap fresh(60, 60);
+    glyphs.Draw(fresh, 10, 10, u"田", Font(30, 15), 0);
+    EXPECT_GT(InkBox(fresh).count, 20);
 }
 
 }  // namespace

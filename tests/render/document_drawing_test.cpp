@@ -177,7 +177,7 @@ TEST_F(DocumentDrawingTest, DimensionValueRecomputedInAScaledBlock) {
     TEntJwwSunpo dim;
     dim.Sen = Line(0, 0, 5, 0);
     dim.Moji = Text(1, 0.5, 2, u"5");
-    dim.Moji.att.nPenWidth = 4;
+    dim.Moji.att.nPenWidth = 2;
     TEntJwwBlockDef def;
     def.mSunpo.push_back(dim);
     def.mSunpoN = 1;
@@ -188,7 +188,7 @@ TEST_F(DocumentDrawingTest, DimensionValueRecomputedInAScaledBlock) {
     for (const auto& c : Chars()) drawn += c.text;
     EXPECT_EQ(drawn, u"150");
     device.Clear();
-    doc.EntBlockDef[0].mSunpo[0].Moji.att.nPenWidth = 0;  // not marked for recomputing
+    doc.EntBlockDef[0].mSunpo[0].Moji.att.nPenWidth = 4;  // not marked for recomputing
     doc.GLDrawALL();
     drawn.clear();
     for (const auto& c : Chars()) drawn += c.text;

@@ -1,4 +1,5 @@
 #include <cmath>
+#include <limits>
 
 #include "render/graph1_test_fixture.h"
 #include "util/colors.h"
@@ -72,6 +73,18 @@ TEST_F(Graph1Test, PointOnEdgeIsOutside) {
     EXPECT_TRUE(device.Strokes().empty());
     EXPECT_EQ(g.GLTen(10, 10), kGLDrawn);
     EXPECT_EQ(device.Strokes(), (Strokes{"move 20 80", "line 21 80"}));
+}
+
+TEST_F(Graph1Test, CoordinatesThatAreNoFiniteNumbersDrawNothing) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(g.GLTen(nan, 10), kGLOutside);
+    EXPECT_EQ(g.GLLine(nan, 10, 20, 20), kGLOutside);
+    EXPECT_EQ(g.GLLine(10, 10, inf, 20), kGLOutside);
+    EXPECT_EQ(g.GLAText3(nan, nan, 20, 20, 5, 5, 0, 0, u"ＭＳ ゴシック", u"A"), kGLOutside);
+    EXPECT_EQ(g.GLAText3(10, 10, 20, 10, nan, 5, 0, 0, u"ＭＳ ゴシック", u"A"), kGLOutside);
+    EXPECT_EQ(g.GLAText1(10, 10, 5, 5, inf, 4, u"A"), kGLOutside);
+    EXPECT_TRUE(device.Strokes().empty());
 }
 
 TEST_F(Graph1Test, LineAlongEdgeIsNotDrawn) {

@@ -127,6 +127,9 @@ TEST(TextCodes, DateCodeParameter) {
     EXPECT_EQ(SplitDateCodeParameter(u"$J3").widening, 3);
     EXPECT_EQ(SplitDateCodeParameter(u"$J12").text, u"$J");
     EXPECT_EQ(SplitDateCodeParameter(u"$J12").widening, 0);
+    EXPECT_EQ(SplitDateCodeParameter(u"$J03").widening, 3);
+    EXPECT_EQ(SplitDateCodeParameter(u"$J0").widening, 0);
+    EXPECT_EQ(SplitDateCodeParameter(u"$Jx").widening, 0);
     EXPECT_EQ(SplitDateCodeParameter(u"$J1234567").text, u"$J1234567");
     EXPECT_EQ(SplitDateCodeParameter(u"$f3").text, u"$f3");
     // Three cells of (w + sp) / 2 spread over the 8 half-width gaps of "2019/ 5/ 1" minus one.

@@ -18,6 +18,10 @@
 namespace torvane {
 namespace {
 
+// Rendered glyphs kept at most, by number and by pixels: a long session or a large picture meets
+// ever new sizes and angles. When either would be exceeded the cache starts afresh.
+constexpr std::size_t kMaxCachedGlyphs = 4096;
+constexpr std::size_t kMaxCachedPixels = std::size_t{32} << 20;
 
 enum FaceKind { kGothic = 0, kMincho = 1 };
 
@@ -98,6 +102,7 @@ struct FreeTypeGlyphs::Impl {
     std::array<FT_Face, 2> faces{nullptr, nullptr};
     std::array<bool, 2> tried{false, false};
     std::map<GlyphKey, Glyph> glyphs;
+    std::size_t cached_pixels = 0;
 
     Impl() {
         if (FT_Init_FreeType(&library) != 0) library = nullptr;
@@ -158,6 +163,11 @@ struct FreeTypeGlyphs::Impl {
             }
             FT_Set_Transform(face, nullptr, nullptr);
         }
+        if (glyphs.size() >= kMaxCachedGlyphs || cached_pixels + glyph.bits.size() > kMaxCachedPixels) {
+            glyphs.clear();
+            cached_pixels = 0;
+        }
+        cached_pixels += glyph.bits.size();
         return &glyphs.emplace(key, std::move(glyph)).first->second;
     }
 };
@@ -165,11 +175,17 @@ struct FreeTypeGlyphs::Impl {
 FreeTypeGlyphs::FreeTypeGlyphs() : impl_(std::make_unique<Impl>()) {}
 FreeTypeGlyphs::~FreeTypeGlyphs() = default;
 
+std::size_t FreeTypeGlyphs::CachedGlyphs() const { return impl_->glyphs.size(); }
+
 void FreeTypeGlyphs::Draw(Bitmap& target, int x, int y, std::u16string_view ch, const FontRecord& font,
                           std::uint32_t color) {
     const char32_t code = CodePoint(ch);
+    constexpr int kLargest = 4000;
+    if (code == 0 || font.height < -kLargest || font.height > kLargest || font.width < -kLargest ||
+        font.width > kLargest)
+        return;
     const int height = std::abs(font.height);
-    if (code == 0 || height <= 0 || height > 4000 || std::abs(font.width) > 4000) return;
+    if (height == 0) return;
     FT_Face face = impl_->Face(IsMinchoName(font.face) ? kMincho : kGothic);
     if (face == nullptr) return;
     const bool half = IsHalf(code);

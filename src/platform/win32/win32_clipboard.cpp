@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/clipboard.h"
+#include "platform/win32/wide_text.h"
 
 namespace torvane {
 namespace {
@@ -14,7 +15,7 @@ std::u16string SystemReason(DWORD error) {
     const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
                                    nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
     std::u16string reason;
-    if (n != 0 && text != nullptr) reason.assign(reinterpret_cast<const char16_t*>(text), n);
+    if (n != 0 && text != nullptr) reason = Utf16Text(std::wstring_view(text, n));
     if (text != nullptr) LocalFree(text);
     while (!reason.empty() && (reason.back() == u'\r' || reason.back() == u'\n' || reason.back() == u' ')) reason.pop_back();
     if (reason.empty()) {
@@ -41,8 +42,7 @@ HWND OwnerWindow() {
 class Win32Clipboard final : public Clipboard {
 public:
     std::uint32_t RegisterFormat(std::u16string_view name) override {
-        const std::wstring wide(name.begin(), name.end());
-        return RegisterClipboardFormatW(wide.c_str());
+        return RegisterClipboardFormatW(WideText(name).c_str());
     }
 
     int FormatCount() override { return CountClipboardFormats(); }

@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "platform/win32/wide_text.h"
 #include "platform/window_list.h"
 
 namespace torvane {
@@ -14,7 +15,7 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM context) {
     auto& list = *reinterpret_cast<std::vector<TopLevelWindow>*>(context);
     wchar_t title[256] = {};
     const int n = GetWindowTextW(window, title, 256);
-    list.push_back({ToHandle(window), std::u16string(reinterpret_cast<const char16_t*>(title), n > 0 ? n : 0),
+    list.push_back({ToHandle(window), Utf16Text(std::wstring_view(title, n > 0 ? n : 0)),
                     IsWindowVisible(window) != 0, ToHandle(GetWindow(window, GW_OWNER))});
     return TRUE;
 }

@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "app/form1.h"
-#include "platform/win32/ui/palette_window.h"
-#include "platform/win32/ui/win32_ui_services.h"
+#include "win32ui/palette_window.h"
+#include "win32ui/win32_ui_services.h"
 
 namespace {
 
@@ -19,10 +19,10 @@ std::filesystem::path ExecutablePath() {
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
     using namespace torvane;
     Win32UiServices ui;
-    PaletteWindow palette(instance);
+    PaletteWindow palette;
     TForm1 form(palette, SystemServices(ui));
     form.FormCreate(ExecutablePath());
     if (!palette.Create(form)) return 1;

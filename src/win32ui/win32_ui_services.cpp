@@ -1,20 +1,15 @@
-#include "platform/win32/ui/win32_ui_services.h"
+#include "win32ui/win32_ui_services.h"
 
-#include <string>
+#include "platform/win32/wide_text.h"
 
 namespace torvane {
-namespace {
-
-std::wstring Wide(std::u16string_view text) { return {text.begin(), text.end()}; }
-
-}  // namespace
 
 void Win32UiServices::Message(std::u16string_view text) {
-    MessageBoxW(owner_, Wide(text).c_str(), L"Torvane", MB_OK);
+    MessageBoxW(owner_, WideText(text).c_str(), L"Torvane", MB_OK);
 }
 
 bool Win32UiServices::Confirm(std::u16string_view text) {
-    return MessageBoxW(owner_, Wide(text).c_str(), L"Torvane", MB_YESNO | MB_ICONQUESTION) == IDYES;
+    return MessageBoxW(owner_, WideText(text).c_str(), L"Torvane", MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 void Win32UiServices::Beep() { MessageBeep(MB_OK); }

@@ -1,31 +1,42 @@
 #pragma once
 #include <windows.h>
 
+#include <array>
+
 #include "app/form1.h"
+#include "platform/win32/gdi_objects.h"
+#include "platform/win32/window_base.h"
+#include "win32ui/clip_field.h"
+#include "win32ui/palette_strip.h"
 
 namespace torvane {
 
-// The palette: TForm1's borderless main window. It shows the form's state and forwards the
-// window's events (close, log-off, activation, timers, hit-testing) to the form.
-class PaletteWindow final : public TForm1View {
+// The palette: TForm1's borderless main window. It shows what the form hands it (style,
+// layout, clip buttons, indicator, label, menu) and forwards the window's events (mouse,
+// timers, resize, hit-testing, activation, close, log-off) to the form.
+class PaletteWindow final : public WindowBase, public TForm1View {
 public:
-    explicit PaletteWindow(HINSTANCE instance);
+    PaletteWindow() = default;
     ~PaletteWindow() override;
-    PaletteWindow(const PaletteWindow&) = delete;
-    PaletteWindow& operator=(const PaletteWindow&) = delete;
 
     // Creates the (hidden) window for `form`, which must outlive it.
     bool Create(TForm1& form);
-    HWND Handle() const { return hwnd_; }
+
+    // Child windows, for tests that look at the palette from inside the process.
+    HWND CommandButton(int index) const { return commands_[static_cast<std::size_t>(index)]; }
+    const ClipField& Field() const { return field_; }
+    const PaletteStrip& Strip() const { return strip_; }
 
     void ClearButtonImage(int button) override;
     void LoadButtonImage(int button, const std::filesystem::path& bitmap) override;
     void SetButtonRaised(int button) override;
+    void SetButtonLowered(int button) override;
     void SetPageLabel(std::u16string_view text) override;
     void ProcessMessages() override;
     void SetMonitorTimer(bool enabled, int interval) override;
     void SetMonitorIndicator(bool running) override;
     void StartTrackingTimer(int interval) override;
+    void StopTrackingTimer() override;
     void ReadWindowGeometry(TWindowGeometry& geometry) override;
     void ApplyWindowGeometry(const TWindowGeometry& geometry) override;
     void SetBrowserFolders(const std::vector<std::u16string>& folders) override;
@@ -43,30 +54,38 @@ public:
     void SetClipFieldRange(const TSize& content) override;
     bool CreateClipButton(int button, const TRect& rect) override;
     void PlaceClipButton(int button, const TRect& rect) override;
-    void SetButtonLowered(int button) override;
-    void OpenMenu(int screenX, int screenY, bool clipItems) override;
+    void OpenMenu(int screen_x, int screen_y, bool clip_items) override;
     void SetCursor(TPaletteCursor cursor) override;
     void BringToFront() override;
     void ClosePalette() override;
-    void StopTrackingTimer() override;
     bool ShowSettingsDialog() override;
     std::optional<WindowHandle> ShowJwwSelectDialog() override;
     void ShowClipViewer(const std::filesystem::path& figure) override;
-    void ShowFigureBrowser(int alpha, bool onTop) override;
+    void ShowFigureBrowser(int alpha, bool on_top) override;
     void ShowFigureImport(int button) override;
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
-    LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+    LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+    static LRESULT CALLBACK CommandButtonProc(HWND button, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR index,
+                                              DWORD_PTR self);
+    bool CreateCommandButtons();
+    void ApplyCommandFont();
     void Paint();
     void Close();
 
-    HINSTANCE instance_;
-    HWND hwnd_ = nullptr;
     TForm1* form_ = nullptr;
+    ClipField field_;
+    PaletteStrip strip_;
+    std::array<HWND, CommandButtonCount> commands_{};
+    HWND tooltip_ = nullptr;
+    GdiFont window_font_;
+    GdiFont label_font_;
+    GdiFont command_font_;
+    TPaletteStyle style_{0xFFFFFF, 0, 255, 0, 0x808080, 16, 8};
+    TPaletteLayout layout_;
     bool monitor_running_ = false;
-    std::u16string page_label_ = u"P0";
-    TPaletteInputs inputs_;
+    std::wstring page_label_ = L"P0";
+    HCURSOR cursor_ = nullptr;
     bool closed_ = false;
 };
 

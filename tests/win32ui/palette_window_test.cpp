@@ -1,0 +1,64 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "app/form1.h"
+#include "app/palette_layout.h"
+#include "support/test_files.h"
+#include "support/recording_ui.h"
+#include "win32ui/palette_window.h"
+
+namespace torvane {
+namespace {
+
+RECT ChildRect(HWND child, HWND parent) {
+    RECT r{};
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+bool Same(const RECT& r, const TRect& t) {
+    return r.left == t.Left && r.top == t.Top && r.right - r.left == t.Width && r.bottom - r.top == t.Height;
+}
+
+// The palette built from the default settings, looked at from inside the process.
+TEST(PaletteWindow, BuildsItsPartsWhereTheLayoutPutsThemAndFollowsAResize) {
+    test::TempDir dir;
+    test::RecordingUi ui;
+    PaletteWindow palette;
+    TForm1 form(palette, SystemServices(ui));
+    form.FormCreate(dir / "torvane.exe");
+    ASSERT_TRUE(palette.Create(form));
+    form.FormShow();
+
+    RECT client{};
+    GetClientRect(palette.Handle(), &client);
+    const TPaletteLayout layout = LayoutPalette(client.right, client.bottom, 16);
+    for (int i = 0; i < CommandButtonCount; ++i) {
+        HWND button = palette.CommandButton(i);
+        wchar_t caption[8]{};
+        GetWindowTextW(button, caption, 8);
+        EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t*>(caption)), PaletteCommandButtons()[i].Caption);
+        EXPECT_TRUE(Same(ChildRect(button, palette.Handle()), layout.Buttons[i])) << i;
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0)), sizeof font, &font);
+        EXPECT_STREQ(font.lfFaceName, L"ＭＳ ゴシック");
+        EXPECT_EQ(font.lfHeight, -11) << "8 points at 96 dots per inch";
+    }
+    EXPECT_TRUE(Same(ChildRect(palette.Field().Handle(), palette.Handle()), layout.ClipField));
+    ASSERT_EQ(palette.Field().ButtonCount(), 9);
+    EXPECT_TRUE(Same(ChildRect(palette.Field().ButtonHandle(5), palette.Field().Handle()), ClipButtonRect(5, 3, 64, 64, 0, 0)));
+    EXPECT_EQ(palette.GetPaletteInputs(), (TPaletteInputs{u"1.0", u"0.0", true, true}));
+
+    SetWindowPos(palette.Handle(), nullptr, 0, 0, 300, 400, SWP_NOMOVE | SWP_NOZORDER);
+    const TPaletteLayout portrait = LayoutPalette(300, 400, 16);
+    ASSERT_TRUE(portrait.Portrait);
+    EXPECT_TRUE(Same(ChildRect(palette.CommandButton(1), palette.Handle()), portrait.Buttons[1]));
+    EXPECT_TRUE(Same(ChildRect(palette.Strip().Handle(), palette.Handle()), portrait.BottomStrip));
+    palette.ClosePalette();
+    EXPECT_TRUE(std::filesystem::exists(dir / "torvane.dat"));
+}
+
+}  // namespace
+}  // namespace torvane
