@@ -24,8 +24,7 @@ void AddDumpCommand(CLI::App& app, Streams streams, int& exit_code) {
         const std::filesystem::path path = ArgPath(options->file);
         const FigureKind kind =
             options->kind.empty() ? FigureKindOfFile(path).value_or(FigureKind::Jcf) : *FigureKindOfName(options->kind);
-        bool read = false;
-        streams.out << DumpFigure(kind, path, options->extents, read);
+        const bool read = DumpFigure(kind, path, options->extents, streams.out);
         if (!read) {
             const std::string what = CheckFigure(kind, path) ? "an incomplete or damaged " : "not a ";
             ReportUnreadable(streams.err, "dump", options->file, ReadProblem(path, what + FigureKindDescription(kind)));

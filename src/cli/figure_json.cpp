@@ -1,218 +1,253 @@
 #include "cli/figure_json.h"
 
-#include <algorithm>
-#include <cmath>
-#include <vector>
-
-#include "util/encodings.h"
-
 namespace torvane::cli {
 namespace {
 
-Json Attr(const TEntJwwAttr& a) {
-    return Json{{"lGroup", a.lGroup}, {"nPenStyle", a.nPenStyle}, {"nPenColor", a.nPenColor},
-                {"nPenWidth", a.nPenWidth}, {"nLayer", a.nLayer}, {"nGLayer", a.nGLayer}, {"sFlg", a.sFlg}};
+void Attr(JsonWriter& j, const TEntJwwAttr& a) {
+    j.BeginObject();
+    j.Member("lGroup", a.lGroup);
+    j.Member("nPenStyle", a.nPenStyle);
+    j.Member("nPenColor", a.nPenColor);
+    j.Member("nPenWidth", a.nPenWidth);
+    j.Member("nLayer", a.nLayer);
+    j.Member("nGLayer", a.nGLayer);
+    j.Member("sFlg", a.sFlg);
+    j.EndObject();
 }
 
-Json Line(const TEntJwwLine& r) {
-    return Json{{"att", Attr(r.att)}, {"start_x", Number(r.start_x)}, {"start_y", Number(r.start_y)},
-                {"end_x", Number(r.end_x)}, {"end_y", Number(r.end_y)}};
+// The fields of a record before its own: its attributes under "att".
+void Head(JsonWriter& j, const TEntJwwAttr& a) {
+    j.BeginObject();
+    j.Key("att");
+    Attr(j, a);
 }
 
-Json Enko(const TEntJwwEnko& r) {
-    return Json{{"att", Attr(r.att)},
-                {"start_x", Number(r.start_x)},
-                {"start_y", Number(r.start_y)},
-                {"dHankei", Number(r.dHankei)},
-                {"radKaishiKaku", Number(r.radKaishiKaku)},
-                {"radEnkoKaku", Number(r.radEnkoKaku)},
-                {"radKatamukiKaku", Number(r.radKatamukiKaku)},
-                {"dHenpeiRitsu", Number(r.dHenpeiRitsu)},
-                {"bZenEnFlg", r.bZenEnFlg}};
+void Line(JsonWriter& j, const TEntJwwLine& r) {
+    Head(j, r.att);
+    j.Member("start_x", r.start_x);
+    j.Member("start_y", r.start_y);
+    j.Member("end_x", r.end_x);
+    j.Member("end_y", r.end_y);
+    j.EndObject();
 }
 
-Json Ten(const TEntJwwTen& r) {
-    return Json{{"att", Attr(r.att)},          {"start_x", Number(r.start_x)},
-                {"start_y", Number(r.start_y)}, {"bKariten", r.bKariten},
-                {"nCode", r.nCode},             {"radKaitenKaku", Number(r.radKaitenKaku)},
-                {"dBairitsu", Number(r.dBairitsu)}};
+void Enko(JsonWriter& j, const TEntJwwEnko& r) {
+    Head(j, r.att);
+    j.Member("start_x", r.start_x);
+    j.Member("start_y", r.start_y);
+    j.Member("dHankei", r.dHankei);
+    j.Member("radKaishiKaku", r.radKaishiKaku);
+    j.Member("radEnkoKaku", r.radEnkoKaku);
+    j.Member("radKatamukiKaku", r.radKatamukiKaku);
+    j.Member("dHenpeiRitsu", r.dHenpeiRitsu);
+    j.Member("bZenEnFlg", r.bZenEnFlg);
+    j.EndObject();
 }
 
-Json Moji(const TEntJwwMoji& r) {
-    return Json{{"att", Attr(r.att)},
-                {"start_x", Number(r.start_x)},
-                {"start_y", Number(r.start_y)},
-                {"end_x", Number(r.end_x)},
-                {"end_y", Number(r.end_y)},
-                {"nMojiShu", r.nMojiShu},
-                {"dSizeX", Number(r.dSizeX)},
-                {"dSizeY", Number(r.dSizeY)},
-                {"dKankaku", Number(r.dKankaku)},
-                {"degKakudo", Number(r.degKakudo)},
-                {"strFontName", Utf8(r.strFontName)},
-                {"str", Utf8(r.str)}};
+void Ten(JsonWriter& j, const TEntJwwTen& r) {
+    Head(j, r.att);
+    j.Member("start_x", r.start_x);
+    j.Member("start_y", r.start_y);
+    j.Member("bKariten", r.bKariten);
+    j.Member("nCode", r.nCode);
+    j.Member("radKaitenKaku", r.radKaitenKaku);
+    j.Member("dBairitsu", r.dBairitsu);
+    j.EndObject();
 }
 
-Json Sunpo(const TEntJwwSunpo& r) {
-    return Json{{"att", Attr(r.att)}, {"Sen", Line(r.Sen)}, {"Moji", Moji(r.Moji)}, {"bSxfMode", r.bSxfMode},
-                {"Ho1", Line(r.Ho1)},  {"Ho2", Line(r.Ho2)},  {"Te1", Ten(r.Te1)},    {"Te2", Ten(r.Te2)},
-                {"Kt1", Ten(r.Kt1)},   {"Kt2", Ten(r.Kt2)}};
+void Moji(JsonWriter& j, const TEntJwwMoji& r) {
+    Head(j, r.att);
+    j.Member("start_x", r.start_x);
+    j.Member("start_y", r.start_y);
+    j.Member("end_x", r.end_x);
+    j.Member("end_y", r.end_y);
+    j.Member("nMojiShu", r.nMojiShu);
+    j.Member("dSizeX", r.dSizeX);
+    j.Member("dSizeY", r.dSizeY);
+    j.Member("dKankaku", r.dKankaku);
+    j.Member("degKakudo", r.degKakudo);
+    j.Member("strFontName", r.strFontName);
+    j.Member("str", r.str);
+    j.EndObject();
 }
 
-Json Solid(const TEntJwwSolid& r) {
-    return Json{{"att", Attr(r.att)},
-                {"start_x", Number(r.start_x)},
-                {"start_y", Number(r.start_y)},
-                {"end_x", Number(r.end_x)},
-                {"end_y", Number(r.end_y)},
-                {"DPoint2_x", Number(r.DPoint2_x)},
-                {"DPoint2_y", Number(r.DPoint2_y)},
-                {"DPoint3_x", Number(r.DPoint3_x)},
-                {"DPoint3_y", Number(r.DPoint3_y)},
-                {"Color", r.Color}};
+void Sunpo(JsonWriter& j, const TEntJwwSunpo& r) {
+    Head(j, r.att);
+    j.Key("Sen");
+    Line(j, r.Sen);
+    j.Key("Moji");
+    Moji(j, r.Moji);
+    j.Member("bSxfMode", r.bSxfMode);
+    j.Key("Ho1");
+    Line(j, r.Ho1);
+    j.Key("Ho2");
+    Line(j, r.Ho2);
+    for (const auto& [name, point] : {std::pair{"Te1", &r.Te1}, {"Te2", &r.Te2}, {"Kt1", &r.Kt1}, {"Kt2", &r.Kt2}}) {
+        j.Key(name);
+        Ten(j, *point);
+    }
+    j.EndObject();
 }
 
-Json Block(const TEntJwwBlock& r) {
-    return Json{{"att", Attr(r.att)},
-                {"DPKijunTen_x", Number(r.DPKijunTen_x)},
-                {"DPKijunTen_y", Number(r.DPKijunTen_y)},
-                {"dBairitsuX", Number(r.dBairitsuX)},
-                {"dBairitsuY", Number(r.dBairitsuY)},
-                {"radKaitenKaku", Number(r.radKaitenKaku)},
-                {"nNumber", r.nNumber}};
+void Solid(JsonWriter& j, const TEntJwwSolid& r) {
+    Head(j, r.att);
+    j.Member("start_x", r.start_x);
+    j.Member("start_y", r.start_y);
+    j.Member("end_x", r.end_x);
+    j.Member("end_y", r.end_y);
+    j.Member("DPoint2_x", r.DPoint2_x);
+    j.Member("DPoint2_y", r.DPoint2_y);
+    j.Member("DPoint3_x", r.DPoint3_x);
+    j.Member("DPoint3_y", r.DPoint3_y);
+    j.Member("Color", r.Color);
+    j.EndObject();
 }
 
-Json No(const TEntJwwNo& r) { return Json{{"EntType", r.EntType}, {"EntNo", r.EntNo}}; }
-
-Json BlockDef(const TEntJwwBlockDef& r) {
-    return Json{{"att", Attr(r.att)},
-                {"nNumber", r.nNumber},
-                {"bRefferd", r.bRefferd},
-                {"dtime", r.dtime},
-                {"strName", Utf8(r.strName)},
-                {"N", r.N},
-                {"mNo", Records(r.mNo, r.N, No)},
-                {"mLineN", r.mLineN},
-                {"mEnkoN", r.mEnkoN},
-                {"mTenN", r.mTenN},
-                {"mMojiN", r.mMojiN},
-                {"mSunpoN", r.mSunpoN},
-                {"mSolidN", r.mSolidN},
-                {"mBlockN", r.mBlockN},
-                {"mLine", Records(r.mLine, r.mLineN, Line)},
-                {"mEnko", Records(r.mEnko, r.mEnkoN, Enko)},
-                {"mTen", Records(r.mTen, r.mTenN, Ten)},
-                {"mMoji", Records(r.mMoji, r.mMojiN, Moji)},
-                {"mSunpo", Records(r.mSunpo, r.mSunpoN, Sunpo)},
-                {"mSolid", Records(r.mSolid, r.mSolidN, Solid)},
-                {"mBlock", Records(r.mBlock, r.mBlockN, Block)},
-                {"ref_flag", r.ref_flag},
-                {"ref_no", r.ref_no}};
+void Block(JsonWriter& j, const TEntJwwBlock& r) {
+    Head(j, r.att);
+    j.Member("DPKijunTen_x", r.DPKijunTen_x);
+    j.Member("DPKijunTen_y", r.DPKijunTen_y);
+    j.Member("dBairitsuX", r.dBairitsuX);
+    j.Member("dBairitsuY", r.dBairitsuY);
+    j.Member("radKaitenKaku", r.radKaitenKaku);
+    j.Member("nNumber", r.nNumber);
+    j.EndObject();
 }
 
-Json BlockTree(const TEntJwwBlockTree& r) {
-    return Json{{"att", Attr(r.att)}, {"level", r.level},   {"parent", r.parent}, {"no", r.no},
-                {"defno", r.defno},   {"x", Number(r.x)},   {"y", Number(r.y)},   {"r1", Number(r.r1)},
-                {"r2", Number(r.r2)}, {"r3", Number(r.r3)}, {"r4", Number(r.r4)}};
+void No(JsonWriter& j, const TEntJwwNo& r) {
+    j.BeginObject();
+    j.Member("EntType", r.EntType);
+    j.Member("EntNo", r.EntNo);
+    j.EndObject();
 }
 
-Json LayerGroup(const TEntJwwLayerGroup& r) {
-    return Json{{"anGLay", r.anGLay},
-                {"anWriteLay", r.anWriteLay},
-                {"adScale", Number(r.adScale)},
-                {"anGLayProtect", r.anGLayProtect},
-                {"aStrGLayName", Utf8(r.aStrGLayName)}};
+void BlockDef(JsonWriter& j, const TEntJwwBlockDef& r) {
+    Head(j, r.att);
+    j.Member("nNumber", r.nNumber);
+    j.Member("bRefferd", r.bRefferd);
+    j.Member("dtime", r.dtime);
+    j.Member("strName", r.strName);
+    j.Member("N", r.N);
+    WriteRecords(j, "mNo", r.mNo, r.N, No);
+    j.Member("mLineN", r.mLineN);
+    j.Member("mEnkoN", r.mEnkoN);
+    j.Member("mTenN", r.mTenN);
+    j.Member("mMojiN", r.mMojiN);
+    j.Member("mSunpoN", r.mSunpoN);
+    j.Member("mSolidN", r.mSolidN);
+    j.Member("mBlockN", r.mBlockN);
+    WriteRecords(j, "mLine", r.mLine, r.mLineN, Line);
+    WriteRecords(j, "mEnko", r.mEnko, r.mEnkoN, Enko);
+    WriteRecords(j, "mTen", r.mTen, r.mTenN, Ten);
+    WriteRecords(j, "mMoji", r.mMoji, r.mMojiN, Moji);
+    WriteRecords(j, "mSunpo", r.mSunpo, r.mSunpoN, Sunpo);
+    WriteRecords(j, "mSolid", r.mSolid, r.mSolidN, Solid);
+    WriteRecords(j, "mBlock", r.mBlock, r.mBlockN, Block);
+    j.Member("ref_flag", r.ref_flag);
+    j.Member("ref_no", r.ref_no);
+    j.EndObject();
 }
 
-void AddCommonHeader(Json& out, const TEntJcfHeader& h) {
-    out["jwVer"] = h.jwVer;
-    out["BasePoint_x"] = Number(h.BasePoint_x);
-    out["BasePoint_y"] = Number(h.BasePoint_y);
+void BlockTree(JsonWriter& j, const TEntJwwBlockTree& r) {
+    Head(j, r.att);
+    j.Member("level", r.level);
+    j.Member("parent", r.parent);
+    j.Member("no", r.no);
+    j.Member("defno", r.defno);
+    j.Member("x", r.x);
+    j.Member("y", r.y);
+    j.Member("r1", r.r1);
+    j.Member("r2", r.r2);
+    j.Member("r3", r.r3);
+    j.Member("r4", r.r4);
+    j.EndObject();
 }
 
-void AddCommonTail(Json& out, const TEntJcfHeader& h) {
-    out["Mx1"] = Number(h.Mx1);
-    out["My1"] = Number(h.My1);
-    out["Mx2"] = Number(h.Mx2);
-    out["My2"] = Number(h.My2);
-    out["n1"] = h.n1;
-    out["n2"] = h.n2;
+void LayerGroup(JsonWriter& j, const TEntJwwLayerGroup& r) {
+    j.BeginObject();
+    j.Member("anGLay", r.anGLay);
+    j.Member("anWriteLay", r.anWriteLay);
+    j.Member("adScale", r.adScale);
+    j.Member("anGLayProtect", r.anGLayProtect);
+    j.Member("aStrGLayName", r.aStrGLayName);
+    j.EndObject();
+}
+
+void CommonHeader(JsonWriter& j, const TEntJcfHeader& h) {
+    j.Member("jwVer", h.jwVer);
+    j.Member("BasePoint_x", h.BasePoint_x);
+    j.Member("BasePoint_y", h.BasePoint_y);
+}
+
+void CommonTail(JsonWriter& j, const TEntJcfHeader& h) {
+    j.Member("Mx1", h.Mx1);
+    j.Member("My1", h.My1);
+    j.Member("Mx2", h.Mx2);
+    j.Member("My2", h.My2);
+    j.Member("n1", h.n1);
+    j.Member("n2", h.n2);
+    j.EndObject();
 }
 
 // Every member of the shared model after the header, in the order of the code.
-Json Figure(const TJwwFigureData& doc, Json header) {
-    Json out;
-    out["Enthd"] = std::move(header);
-    out["EntLgrp"] = Records(doc.EntLgrp, static_cast<std::int32_t>(doc.EntLgrp.size()), LayerGroup);
-    out["EntNo"] = Records(doc.EntNo, doc.Header().n1, No);
-    out["EntLine"] = Records(doc.EntLine, doc.EntLineN, Line);
-    out["EntLineN"] = doc.EntLineN;
-    out["EntEnko"] = Records(doc.EntEnko, doc.EntEnkoN, Enko);
-    out["EntEnkoN"] = doc.EntEnkoN;
-    out["EntTen"] = Records(doc.EntTen, doc.EntTenN, Ten);
-    out["EntTenN"] = doc.EntTenN;
-    out["EntMoji"] = Records(doc.EntMoji, doc.EntMojiN, Moji);
-    out["EntMojiN"] = doc.EntMojiN;
-    out["EntSunpo"] = Records(doc.EntSunpo, doc.EntSunpoN, Sunpo);
-    out["EntSunpoN"] = doc.EntSunpoN;
-    out["EntSolid"] = Records(doc.EntSolid, doc.EntSolidN, Solid);
-    out["EntSolidN"] = doc.EntSolidN;
-    out["EntBlock"] = Records(doc.EntBlock, doc.EntBlockN, Block);
-    out["EntBlockN"] = doc.EntBlockN;
-    out["EntBlockDef"] = Records(doc.EntBlockDef, doc.EntBlockDefN, BlockDef);
-    out["EntBlockDefN"] = doc.EntBlockDefN;
-    out["EntBlockTree"] = Records(doc.EntBlockTree, doc.EntBlockTreeN, BlockTree);
-    out["EntBlockTreeN"] = doc.EntBlockTreeN;
-    out["EntBlockNum"] = doc.EntBlockNum;
-    out["BindImageFolder"] = Utf8(doc.BindImageFolder);
-    out["FileOutOpt"] = doc.FileOutOpt;
-    out["MojiEncode"] = doc.MojiEncode;
-    out["myMinWx"] = Number(doc.myMinWx);
-    out["myMinWy"] = Number(doc.myMinWy);
-    out["myMaxWx"] = Number(doc.myMaxWx);
-    out["myMaxWy"] = Number(doc.myMaxWy);
-    return out;
+void Figure(JsonWriter& j, const TJwwFigureData& doc) {
+    WriteRecords(j, "EntLgrp", doc.EntLgrp, static_cast<std::int32_t>(doc.EntLgrp.size()), LayerGroup);
+    WriteRecords(j, "EntNo", doc.EntNo, doc.Header().n1, No);
+    WriteRecords(j, "EntLine", doc.EntLine, doc.EntLineN, Line);
+    j.Member("EntLineN", doc.EntLineN);
+    WriteRecords(j, "EntEnko", doc.EntEnko, doc.EntEnkoN, Enko);
+    j.Member("EntEnkoN", doc.EntEnkoN);
+    WriteRecords(j, "EntTen", doc.EntTen, doc.EntTenN, Ten);
+    j.Member("EntTenN", doc.EntTenN);
+    WriteRecords(j, "EntMoji", doc.EntMoji, doc.EntMojiN, Moji);
+    j.Member("EntMojiN", doc.EntMojiN);
+    WriteRecords(j, "EntSunpo", doc.EntSunpo, doc.EntSunpoN, Sunpo);
+    j.Member("EntSunpoN", doc.EntSunpoN);
+    WriteRecords(j, "EntSolid", doc.EntSolid, doc.EntSolidN, Solid);
+    j.Member("EntSolidN", doc.EntSolidN);
+    WriteRecords(j, "EntBlock", doc.EntBlock, doc.EntBlockN, Block);
+    j.Member("EntBlockN", doc.EntBlockN);
+    WriteRecords(j, "EntBlockDef", doc.EntBlockDef, doc.EntBlockDefN, BlockDef);
+    j.Member("EntBlockDefN", doc.EntBlockDefN);
+    WriteRecords(j, "EntBlockTree", doc.EntBlockTree, doc.EntBlockTreeN, BlockTree);
+    j.Member("EntBlockTreeN", doc.EntBlockTreeN);
+    j.Member("EntBlockNum", doc.EntBlockNum);
+    j.Member("BindImageFolder", doc.BindImageFolder);
+    j.Member("FileOutOpt", doc.FileOutOpt);
+    j.Member("MojiEncode", doc.MojiEncode);
+    j.Member("myMinWx", doc.myMinWx);
+    j.Member("myMinWy", doc.myMinWy);
+    j.Member("myMaxWx", doc.myMaxWx);
+    j.Member("myMaxWy", doc.myMaxWy);
+    j.EndObject();
 }
 
 }  // namespace
 
-Json Number(double value) {
-    if (std::isnan(value)) return "NaN";
-    if (std::isinf(value)) return value > 0 ? "Infinity" : "-Infinity";
-    return value;
+void WriteDocument(JsonWriter& j, const TJcfData& doc) {
+    j.BeginObject();
+    j.Key("Enthd");
+    j.BeginObject();
+    CommonHeader(j, doc.Enthd);
+    CommonTail(j, doc.Enthd);
+    Figure(j, doc);
 }
 
-std::string Utf8(const std::u16string& text) { return StrToUtf8(text); }
-
-Json DocumentJson(const TJcfData& doc) {
-    Json header;
-    AddCommonHeader(header, doc.Enthd);
-    AddCommonTail(header, doc.Enthd);
-    return Figure(doc, std::move(header));
-}
-
-Json DocumentJson(const TJwsData& doc) {
+void WriteDocument(JsonWriter& j, const TJwsData& doc) {
     const TEntJwsHeader& h = doc.Enthd;
-    Json header;
-    header["jwID"] = Utf8(h.jwID);
-    AddCommonHeader(header, h);
+    j.BeginObject();
+    j.Key("Enthd");
+    j.BeginObject();
+    j.Member("jwID", h.jwID);
+    CommonHeader(j, h);
     for (const auto& [name, value] : {std::pair{"dmy01", h.dmy01}, {"dmy02", h.dmy02}, {"dmy03", h.dmy03},
                                       {"dmy04", h.dmy04}, {"dmy05", h.dmy05}, {"dmy06", h.dmy06}})
-        header[name] = value;
+        j.Member(name, value);
     for (const auto& [name, value] : {std::pair{"dmy11", h.dmy11}, {"dmy12", h.dmy12}, {"dmy13", h.dmy13},
                                       {"dmy14", h.dmy14}, {"dmy15", h.dmy15}, {"dmy16", h.dmy16}})
-        header[name] = Number(value);
-    AddCommonTail(header, h);
-    return Figure(doc, std::move(header));
-}
-
-std::string DumpText(const char* kind, bool check, bool read, Json document) {
-    Json out;
-    out["kind"] = kind;
-    out["check"] = check;
-    out["read"] = read;
-    out["document"] = std::move(document);
-    return out.dump(1, ' ', false, Json::error_handler_t::replace) + "\n";
+        j.Member(name, value);
+    CommonTail(j, h);
+    Figure(j, doc);
 }
 
 }  // namespace torvane::cli

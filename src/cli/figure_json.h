@@ -1,38 +1,32 @@
 #pragma once
-#include <nlohmann/json.hpp>
-
 #include <algorithm>
-#include <string>
+#include <cstdint>
+#include <string_view>
 #include <vector>
 
+#include "cli/json_writer.h"
 #include "figure/jcf_data.h"
 #include "figure/jwk_data.h"
 #include "figure/jws_data.h"
 
 namespace torvane::cli {
 
-// Documents as JSON: every field under its name in the code, arrays holding exactly the
-// valid records. Doubles are written in their shortest round-trip form, NaN and infinities
-// as the strings "NaN", "Infinity" and "-Infinity"; strings as UTF-8.
-using Json = nlohmann::ordered_json;
+// Documents as JSON objects: every field under its name in the code, arrays holding exactly
+// the valid records, written while the document is visited.
+void WriteDocument(JsonWriter& json, const TJcfData& doc);
+void WriteDocument(JsonWriter& json, const TJwsData& doc);
+void WriteDocument(JsonWriter& json, const TJwkData& doc);
 
-Json Number(double value);
-std::string Utf8(const std::u16string& text);
-
-// The first `count` records of `records` (never more than they hold), each as JSON.
-template <typename Record, typename ToJson>
-Json Records(const std::vector<Record>& records, std::int32_t count, ToJson to_json) {
-    Json out = Json::array();
+// The member `name`: an array of the first `count` records (never more than they hold), each
+// written by write(json, record).
+template <typename Record, typename Write>
+void WriteRecords(JsonWriter& json, std::string_view name, const std::vector<Record>& records, std::int32_t count,
+                  Write write) {
+    json.Key(name);
+    json.BeginArray();
     const std::size_t n = std::min<std::size_t>(records.size(), static_cast<std::size_t>(std::max(count, 0)));
-    for (std::size_t i = 0; i < n; ++i) out.push_back(to_json(records[i]));
-    return out;
+    for (std::size_t i = 0; i < n; ++i) write(json, records[i]);
+    json.EndArray();
 }
-
-Json DocumentJson(const TJcfData& doc);
-Json DocumentJson(const TJwsData& doc);
-Json DocumentJson(const TJwkData& doc);
-
-// The whole output of dump: {"kind", "check", "read", "document"}, as text.
-std::string DumpText(const char* kind, bool check, bool read, Json document);
 
 }  // namespace torvane::cli

@@ -1,6 +1,7 @@
 #include "cli/figure_reading.h"
 
 #include "cli/figure_json.h"
+#include "cli/json_writer.h"
 #include "figure/jcf_data.h"
 #include "figure/jwk_data.h"
 #include "figure/jws_data.h"
@@ -8,13 +9,25 @@
 namespace torvane::cli {
 namespace {
 
+// {"kind", "check", "read", "document"} and a line break.
 template <typename Document>
-std::string Dump(FigureKind kind, const std::filesystem::path& file, bool extents, bool& read) {
+bool Dump(FigureKind kind, const std::filesystem::path& file, bool extents, std::ostream& out) {
     Document doc;
     const bool check = doc.FileCheck(file);
-    read = doc.FileIn(file);
+    const bool read = doc.FileIn(file);
     if (extents) doc.GetMinMaxZahyo();
-    return DumpText(FigureKindName(kind), check, read, DocumentJson(doc));
+    {
+        JsonWriter json(out);
+        json.BeginObject();
+        json.Member("kind", FigureKindName(kind));
+        json.Member("check", check);
+        json.Member("read", read);
+        json.Key("document");
+        WriteDocument(json, doc);
+        json.EndObject();
+    }
+    out << '\n';
+    return read;
 }
 
 }  // namespace
@@ -25,10 +38,10 @@ bool CheckFigure(FigureKind kind, const std::filesystem::path& file) {
     return TJwkData().FileCheck(file);
 }
 
-std::string DumpFigure(FigureKind kind, const std::filesystem::path& file, bool extents, bool& read) {
-    if (kind == FigureKind::Jcf) return Dump<TJcfData>(kind, file, extents, read);
-    if (kind == FigureKind::Jws) return Dump<TJwsData>(kind, file, extents, read);
-    return Dump<TJwkData>(kind, file, extents, read);
+bool DumpFigure(FigureKind kind, const std::filesystem::path& file, bool extents, std::ostream& out) {
+    if (kind == FigureKind::Jcf) return Dump<TJcfData>(kind, file, extents, out);
+    if (kind == FigureKind::Jws) return Dump<TJwsData>(kind, file, extents, out);
+    return Dump<TJwkData>(kind, file, extents, out);
 }
 
 }  // namespace torvane::cli

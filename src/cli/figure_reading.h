@@ -1,6 +1,6 @@
 #pragma once
 #include <filesystem>
-#include <string>
+#include <ostream>
 
 #include "figure/figure_kind.h"
 
@@ -9,8 +9,8 @@ namespace torvane::cli {
 // FileCheck of the kind's document.
 bool CheckFigure(FigureKind kind, const std::filesystem::path& file);
 
-// FileCheck and FileIn of the kind's document (and GetMinMaxZahyo when `extents`), as the
-// JSON text of dump. `read` tells FileIn's result.
-std::string DumpFigure(FigureKind kind, const std::filesystem::path& file, bool extents, bool& read);
+// FileCheck and FileIn of the kind's document (and GetMinMaxZahyo when `extents`), written to
+// `out` as the JSON text of dump while the document is visited. FileIn's result.
+bool DumpFigure(FigureKind kind, const std::filesystem::path& file, bool extents, std::ostream& out);
 
 }  // namespace torvane::cli

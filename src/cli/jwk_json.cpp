@@ -1,63 +1,111 @@
-#include <algorithm>
-
 #include "cli/figure_json.h"
 #include "figure/jwk_data.h"
 
 namespace torvane::cli {
 namespace {
 
-Json JwkLine(const TEntJwcLine& r) {
-    return Json{{"x1", Number(r.x1)}, {"y1", Number(r.y1)}, {"x2", Number(r.x2)}, {"y2", Number(r.y2)},
-                {"typ", r.typ},       {"col", r.col},       {"lay", r.lay},       {"flg1", r.flg1},
-                {"flg2", r.flg2},     {"flg3", r.flg3}};
+void JwkLine(JsonWriter& j, const TEntJwcLine& r) {
+    j.BeginObject();
+    j.Member("x1", r.x1);
+    j.Member("y1", r.y1);
+    j.Member("x2", r.x2);
+    j.Member("y2", r.y2);
+    j.Member("typ", r.typ);
+    j.Member("col", r.col);
+    j.Member("lay", r.lay);
+    j.Member("flg1", r.flg1);
+    j.Member("flg2", r.flg2);
+    j.Member("flg3", r.flg3);
+    j.EndObject();
 }
 
-Json JwkArc(const TEntJwcArc2& r) {
-    return Json{{"x", Number(r.x)},   {"y", Number(r.y)},   {"r", Number(r.r)},   {"h", Number(r.h)},
-                {"st", Number(r.st)}, {"et", Number(r.et)}, {"tt", Number(r.tt)}, {"typ", r.typ},
-                {"col", r.col},       {"lay", r.lay},       {"flg1", r.flg1},     {"flg2", r.flg2},
-                {"flg3", r.flg3}};
+void JwkArc(JsonWriter& j, const TEntJwcArc2& r) {
+    j.BeginObject();
+    j.Member("x", r.x);
+    j.Member("y", r.y);
+    j.Member("r", r.r);
+    j.Member("h", r.h);
+    j.Member("st", r.st);
+    j.Member("et", r.et);
+    j.Member("tt", r.tt);
+    j.Member("typ", r.typ);
+    j.Member("col", r.col);
+    j.Member("lay", r.lay);
+    j.Member("flg1", r.flg1);
+    j.Member("flg2", r.flg2);
+    j.Member("flg3", r.flg3);
+    j.EndObject();
 }
 
-Json JwkTen(const TEntJwcTen& r) {
-    return Json{{"x", Number(r.x)}, {"y", Number(r.y)}, {"lay", r.lay},
-                {"col", r.col},     {"flg1", r.flg1},   {"flg2", r.flg2}};
+void JwkTen(JsonWriter& j, const TEntJwcTen& r) {
+    j.BeginObject();
+    j.Member("x", r.x);
+    j.Member("y", r.y);
+    j.Member("lay", r.lay);
+    j.Member("col", r.col);
+    j.Member("flg1", r.flg1);
+    j.Member("flg2", r.flg2);
+    j.EndObject();
 }
 
-Json JwkMoji(const TEntJwcMoji2& r) {
-    return Json{{"x1", Number(r.x1)}, {"y1", Number(r.y1)}, {"x2", Number(r.x2)}, {"y2", Number(r.y2)},
-                {"p", r.p},           {"no", r.no},         {"lay", r.lay},       {"flg1", r.flg1},
-                {"flg2", r.flg2},     {"s", Utf8(r.s)}};
+void JwkMoji(JsonWriter& j, const TEntJwcMoji2& r) {
+    j.BeginObject();
+    j.Member("x1", r.x1);
+    j.Member("y1", r.y1);
+    j.Member("x2", r.x2);
+    j.Member("y2", r.y2);
+    j.Member("p", r.p);
+    j.Member("no", r.no);
+    j.Member("lay", r.lay);
+    j.Member("flg1", r.flg1);
+    j.Member("flg2", r.flg2);
+    j.Member("s", r.s);
+    j.EndObject();
 }
 
-Json JwkMojiType(const TEntJwcMojiType& r) {
-    return Json{{"penNo", r.penNo}, {"width", r.width}, {"height", r.height}, {"dist", r.dist}};
+void JwkMojiType(JsonWriter& j, const TEntJwcMojiType& r) {
+    j.BeginObject();
+    j.Member("penNo", r.penNo);
+    j.Member("width", r.width);
+    j.Member("height", r.height);
+    j.Member("dist", r.dist);
+    j.EndObject();
 }
 
 }  // namespace
 
-Json DocumentJson(const TJwkData& doc) {
+void WriteDocument(JsonWriter& j, const TJwkData& doc) {
     const TEntJwkHeader& h = doc.Enthd;
-    Json header{{"jwID", Utf8(h.jwID)},          {"comment1", Utf8(h.comment1)}, {"comment2", Utf8(h.comment2)},
-                {"lineCount", h.lineCount},      {"arcCount", h.arcCount},       {"tenCount", h.tenCount},
-                {"mojiCount", h.mojiCount},      {"org_x", Number(h.org_x)},     {"org_y", Number(h.org_y)},
-                {"dispScale", Number(h.dispScale)}, {"strSpace", h.strSpace},    {"scale", Number(h.scale)}};
-    Json out;
-    out["Enthd"] = std::move(header);
-    out["lineN"] = doc.lineN;
-    out["arcN"] = doc.arcN;
-    out["tenN"] = doc.tenN;
-    out["mojiN"] = doc.mojiN;
-    out["EntMjtp"] = Records(doc.EntMjtp, static_cast<std::int32_t>(doc.EntMjtp.size()), JwkMojiType);
-    out["EntLine"] = Records(doc.EntLine, doc.lineN, JwkLine);
-    out["EntArc"] = Records(doc.EntArc, doc.arcN, JwkArc);
-    out["EntTen"] = Records(doc.EntTen, doc.tenN, JwkTen);
-    out["EntMoji"] = Records(doc.EntMoji, doc.mojiN, JwkMoji);
-    out["myMinWx"] = Number(doc.myMinWx);
-    out["myMinWy"] = Number(doc.myMinWy);
-    out["myMaxWx"] = Number(doc.myMaxWx);
-    out["myMaxWy"] = Number(doc.myMaxWy);
-    return out;
+    j.BeginObject();
+    j.Key("Enthd");
+    j.BeginObject();
+    j.Member("jwID", h.jwID);
+    j.Member("comment1", h.comment1);
+    j.Member("comment2", h.comment2);
+    j.Member("lineCount", h.lineCount);
+    j.Member("arcCount", h.arcCount);
+    j.Member("tenCount", h.tenCount);
+    j.Member("mojiCount", h.mojiCount);
+    j.Member("org_x", h.org_x);
+    j.Member("org_y", h.org_y);
+    j.Member("dispScale", h.dispScale);
+    j.Member("strSpace", h.strSpace);
+    j.Member("scale", h.scale);
+    j.EndObject();
+    j.Member("lineN", doc.lineN);
+    j.Member("arcN", doc.arcN);
+    j.Member("tenN", doc.tenN);
+    j.Member("mojiN", doc.mojiN);
+    WriteRecords(j, "EntMjtp", doc.EntMjtp, static_cast<std::int32_t>(doc.EntMjtp.size()), JwkMojiType);
+    WriteRecords(j, "EntLine", doc.EntLine, doc.lineN, JwkLine);
+    WriteRecords(j, "EntArc", doc.EntArc, doc.arcN, JwkArc);
+    WriteRecords(j, "EntTen", doc.EntTen, doc.tenN, JwkTen);
+    WriteRecords(j, "EntMoji", doc.EntMoji, doc.mojiN, JwkMoji);
+    j.Member("myMinWx", doc.myMinWx);
+    j.Member("myMinWy", doc.myMinWy);
+    j.Member("myMaxWx", doc.myMaxWx);
+    j.Member("myMaxWy", doc.myMaxWy);
+    j.EndObject();
 }
 
 }  // namespace torvane::cli

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/code_page.h"
+#include "util/encodings.h"
 
 namespace torvane {
 namespace {
@@ -30,10 +31,11 @@ bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 
 }  // namespace
 
-std::u16string DecodeAnsi(std::string_view bytes) {
+void DecodeAnsi(std::string_view bytes, std::u16string& out) {
     if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
-        return std::u16string(bytes.begin(), bytes.end());
-    return SystemCodePage().Decode(bytes);
+        out.assign(bytes.begin(), bytes.end());
+    else
+        out = DecodeAnsiBytes(bytes);
 }
 
 std::string EncodeAnsi(std::u16string_view text) {
@@ -66,7 +68,7 @@ bool ReadArchiveString(ByteReader& in, std::u16string& out, bool& utf16) {
     } else {
         const auto bytes = in.Bytes(length);
         if (!in.ok()) return false;
-        out = DecodeAnsi(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+        DecodeAnsi(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), out);
     }
     KeepPrintable(out);
     return true;

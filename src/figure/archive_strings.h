@@ -22,8 +22,9 @@ std::u16string CleanArchiveString(std::u16string_view text);
 // to the longest prefix of whole characters that fits.
 void WriteArchiveString(ByteWriter& out, std::u16string_view text, bool utf16);
 
-// ANSI code page conversion with a fast path for plain ASCII.
-std::u16string DecodeAnsi(std::string_view bytes);
+// ANSI code page conversion with a fast path for plain ASCII; the decoded text replaces the
+// content of `out`, whose memory is reused.
+void DecodeAnsi(std::string_view bytes, std::u16string& out);
 std::string EncodeAnsi(std::u16string_view text);
 
 }  // namespace torvane

@@ -29,6 +29,13 @@ public:
         Grow(x, y);
     }
 
+    // True when the box already holds every point within `reach` of (x, y) on both axes, so that
+    // no such point can change it.
+    bool Holds(double x, double y, double reach) const {
+        return has_ && divisor_ > 0 && (x - reach) / divisor_ >= minX_ && (x + reach) / divisor_ <= maxX_ &&
+               (y - reach) / divisor_ >= minY_ && (y + reach) / divisor_ <= maxY_;
+    }
+
     // Widens a box whose corners coincide by 10 on every side (a box without any point is
     // taken at the origin), stores it in the shared current extents and in the four outputs.
     void Finish(double& minX, double& minY, double& maxX, double& maxY);

@@ -4,14 +4,12 @@
 
 namespace torvane {
 
-std::optional<std::string> ReadFigureFileBytes(const std::filesystem::path& path) {
+bool ReadFigureFileInto(const std::filesystem::path& path, std::string& bytes) {
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (!error && size > kMaxFigureFileBytes) return std::nullopt;
+    if (!error && size > kMaxFigureFileBytes) return false;
     // A file whose size is not told (a device, a pipe) is read no further than the limit.
-    std::optional<std::string> bytes = ReadFileBytes(path, kMaxFigureFileBytes + 1);
-    if (bytes && bytes->size() > kMaxFigureFileBytes) return std::nullopt;
-    return bytes;
+    return ReadFileInto(path, bytes, kMaxFigureFileBytes + 1) && bytes.size() <= kMaxFigureFileBytes;
 }
 
 }  // namespace torvane

@@ -42,6 +42,8 @@ bool TJcfData::FileCheck(const std::filesystem::path& FName) const {
 }
 
 bool TJcfData::ReadBytes(std::span<const std::uint8_t> bytes, const std::u16string& name) {
+    // The strings of the texts read before are reused for the texts of this figure.
+    std::vector<TEntJwwMoji> old_texts = std::move(EntMoji);
     DataInit();
     bool complete = false;
     if (bytes.size() >= kShortestStream) {
@@ -63,7 +65,8 @@ bool TJcfData::ReadBytes(std::span<const std::uint8_t> bytes, const std::u16stri
             Enthd.jwVer = in.U16();
             if (in.Seek(first_object)) {
                 ResetTextCodeContext(name);
-                complete = ObjectArchiveReader(in, *this, Enthd.jwVer).ReadObjectsAndDefinitions(count);
+                ObjectArchiveReader reader(in, *this, Enthd.jwVer, std::move(old_texts));
+                complete = reader.ReadObjectsAndDefinitions(count);
             }
         }
     }

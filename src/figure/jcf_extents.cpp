@@ -18,11 +18,31 @@ constexpr double kWholeEllipseStep = std::numbers::pi / 36;  // 5°
 
 bool Near(double a, double b) { return std::fabs(a - b) <= kCoincide; }
 
+// Adds points to the box as they are.
+struct DirectSink {
+    ExtentsAccumulator& box;
+    void operator()(double x, double y) const { box.Extend(x, y); }
+    bool Holds(double x, double y, double reach) const { return box.Holds(x, y, reach); }
+};
+
+// Adds points of a block definition placed by a node of the block tree.
+struct PlacedSink {
+    ExtentsAccumulator& box;
+    const TEntJwwBlockTree& node;
+    void operator()(double x, double y) const {
+        box.ExtendMapped(x, y, node.x, node.y, node.r1, node.r2, node.r3, node.r4);
+    }
+    bool Holds(double, double, double) const { return false; }
+};
+
 // `count` points of the ellipse (centre, radii a and b, tilt) at t0, t0 + step, …; the angles
-// advance by a rotation, which keeps the points within rounding of the direct formula.
+// advance by a rotation, which keeps the points within rounding of the direct formula. Nothing
+// is computed when the box already holds the whole ellipse: its points could not change it (the
+// reach allows for the rounding of the rotation).
 template <typename Sink>
 void AddEllipsePoints(Sink& add, double cx, double cy, double a, double b, double tilt, double t0, double step,
                       int count) {
+    if (add.Holds(cx, cy, (std::fabs(a) + std::fabs(b)) * 1.000001)) return;
     const double ct = std::cos(tilt), st = std::sin(tilt);
     const double cd = std::cos(step), sd = std::sin(step);
     double c = std::cos(t0), s = std::sin(t0);
@@ -168,15 +188,13 @@ void AddEntities(Sink& add, const EntitySet& set) {
 void TJwwFigureData::GetMinMaxZahyo() {
     ExtentsAccumulator box(1.0);
     box.Start(Header().BasePoint_x, Header().BasePoint_y);
-    auto direct = [&box](double x, double y) { box.Extend(x, y); };
+    DirectSink direct{box};
     AddEntities(direct, DocumentEntities(*this));
     // Block contents through the tree, which already holds every nested placement.
     for (const TEntJwwBlockTree& node : Valid(EntBlockTree, EntBlockTreeN)) {
         if (node.defno < 0 || node.defno >= EntBlockDefN || static_cast<std::size_t>(node.defno) >= EntBlockDef.size())
             continue;
-        auto placed = [&box, &node](double x, double y) {
-            box.ExtendMapped(x, y, node.x, node.y, node.r1, node.r2, node.r3, node.r4);
-        };
+        PlacedSink placed{box, node};
         AddEntities(placed, DefinitionEntities(EntBlockDef[static_cast<std::size_t>(node.defno)]));
     }
     box.Finish(myMinWx, myMinWy, myMaxWx, myMaxWy);

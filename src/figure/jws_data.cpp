@@ -37,6 +37,8 @@ bool TJwsData::FileCheck(const std::filesystem::path& FName) const {
 }
 
 bool TJwsData::ReadBytes(std::span<const std::uint8_t> bytes, const std::u16string& name) {
+    // The strings of the texts read before are reused for the texts of this figure.
+    std::vector<TEntJwwMoji> old_texts = std::move(EntMoji);
     DataInit();
     EntLgrp.assign(kLayerGroups, TEntJwwLayerGroup{2, 0, 0.0, 0, {}});
     ByteReader in(bytes);
@@ -56,8 +58,10 @@ bool TJwsData::ReadBytes(std::span<const std::uint8_t> bytes, const std::u16stri
             Enthd.jwID = std::u16string(kJwsId.begin(), kJwsId.end());
             ResetTextCodeContext(name);
             std::uint32_t count = 0;
-            if (ObjectArchiveReader::ReadCount(in, count))
-                complete = ObjectArchiveReader(in, *this, Enthd.jwVer).ReadObjectsAndDefinitions(count);
+            if (ObjectArchiveReader::ReadCount(in, count)) {
+                ObjectArchiveReader reader(in, *this, Enthd.jwVer, std::move(old_texts));
+                complete = reader.ReadObjectsAndDefinitions(count);
+            }
         }
     }
     MakeBlockTree();

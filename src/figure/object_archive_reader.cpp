@@ -43,8 +43,15 @@ std::size_t PlausibleObjects(const ByteReader& in, std::uint32_t count) {
 
 }  // namespace
 
-ObjectArchiveReader::ObjectArchiveReader(ByteReader& in, TJwwFigureData& doc, std::int32_t version)
-    : in_(in), doc_(doc), attr_size_(version <= 350 ? 13 : 15), dimension_parts_(version >= 420) {}
+ObjectArchiveReader::ObjectArchiveReader(ByteReader& in, TJwwFigureData& doc, std::int32_t version,
+                                         std::vector<TEntJwwMoji> old_texts)
+    : in_(in),
+      doc_(doc),
+      attr_size_(version <= 350 ? 13 : 15),
+      dimension_parts_(version >= 420),
+      old_texts_(std::move(old_texts)) {
+    doc_.EntMoji.reserve(old_texts_.size());
+}
 
 bool ObjectArchiveReader::ReadCount(ByteReader& in, std::uint32_t& count) {
     count = in.U16();
@@ -79,8 +86,8 @@ void ObjectArchiveReader::ReadObjectList(std::uint32_t count, Owner& owner, std:
     while (read < count) {
         const std::int32_t kind = ReadTag(true);
         if (kind == 0) continue;
-        const std::optional<std::int32_t> index = ReadEntity(kind, owner);
-        order.push_back(index ? TEntJwwNo{kind, *index} : TEntJwwNo{});
+        const std::int32_t index = ReadEntity(kind, owner);
+        order.push_back(index >= 0 ? TEntJwwNo{kind, index} : TEntJwwNo{});
         ++next_map_number_;
         ++read;
     }
@@ -98,7 +105,7 @@ void ObjectArchiveReader::ReadDefinition(std::uint32_t position) {
         if (!in_.Skip(8)) throw FormatError{};
         def.dtime = position;
     }
-    def.strName = ReadString();
+    ReadString(def.strName);
     std::uint32_t count = 0;
     if (!ReadCount(in_, count)) throw FormatError{};
     ++next_map_number_;
@@ -139,19 +146,19 @@ std::int32_t ObjectArchiveReader::ReadTag(bool object_list) {
 }
 
 template <class Owner>
-std::optional<std::int32_t> ObjectArchiveReader::ReadEntity(std::int32_t kind, Owner& owner) {
+std::int32_t ObjectArchiveReader::ReadEntity(std::int32_t kind, Owner& owner) {
     // A record whose fixed part is not there is dropped; the data has ended.
     if (!in_.CanHold(1, attr_size_ + kFixedAfterAttr[kind])) {
         in_.Skip(in_.remaining());
         dropped_ = true;
-        return std::nullopt;
+        return -1;
     }
-    std::optional<std::int32_t> index;
+    std::int32_t index = -1;
     ForEachEntityArray(owner, [&](std::int32_t array_kind, auto& records, std::int32_t) {
         if (array_kind != kind) return;
         // A record that breaks off after its fixed part is not kept.
         try {
-            if (Read(records.emplace_back())) index = static_cast<std::int32_t>(records.size() - 1);
+            if (Read(NewRecord(records))) index = static_cast<std::int32_t>(records.size() - 1);
         } catch (const FormatError&) {
             records.pop_back();
             throw;
@@ -232,8 +239,8 @@ bool ObjectArchiveReader::Read(TEntJwwMoji& text) {
     text.dKankaku = in_.Double();
     text.degKakudo = in_.Double();
     Require();
-    text.strFontName = ReadString();
-    text.str = ReadString();
+    ReadString(text.strFontName);
+    ReadString(text.str);
     RepairTextSizes(text);
     return true;
 }
@@ -287,12 +294,19 @@ bool ObjectArchiveReader::Read(TEntJwwBlock& block) {
     return true;
 }
 
-std::u16string ObjectArchiveReader::ReadString() {
-    std::u16string text;
+template <class Record>
+Record& ObjectArchiveReader::NewRecord(std::vector<Record>& records) {
+    if constexpr (std::is_same_v<Record, TEntJwwMoji>) {
+        if (&records == &doc_.EntMoji && old_texts_used_ < old_texts_.size())
+            return records.emplace_back(std::move(old_texts_[old_texts_used_++]));
+    }
+    return records.emplace_back();
+}
+
+void ObjectArchiveReader::ReadString(std::u16string& out) {
     bool utf16 = false;
-    if (!ReadArchiveString(in_, text, utf16)) throw FormatError{};
+    if (!ReadArchiveString(in_, out, utf16)) throw FormatError{};
     if (utf16) doc_.MojiEncode = true;
-    return text;
 }
 
 void ObjectArchiveReader::Require() const {

@@ -1,6 +1,5 @@
 #pragma once
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,7 +15,10 @@ namespace torvane {
 class ObjectArchiveReader {
 public:
     // `version` decides the record forms: short attributes up to 350, dimension parts from 420.
-    ObjectArchiveReader(ByteReader& in, TJwwFigureData& doc, std::int32_t version);
+    // The texts of the figure's own list take the place (and the string memory) of `old_texts`,
+    // the texts of the figure read before.
+    ObjectArchiveReader(ByteReader& in, TJwwFigureData& doc, std::int32_t version,
+                        std::vector<TEntJwwMoji> old_texts = {});
 
     // Reads a count: a u16, or 0xFFFF and a u32. False when it cannot be read.
     static bool ReadCount(ByteReader& in, std::uint32_t& count);
@@ -36,9 +38,10 @@ private:
     void ReadDefinition(std::uint32_t position);
     // The kind the object's class stands for, 0 when the tag names no entity class.
     std::int32_t ReadTag(bool object_list);
-    // Reads one entity of `kind` into its array of `owner`; its index there when it is kept.
+    // Reads one entity of `kind` into its array of `owner`; its index there, -1 when it is not
+    // kept. (A plain index: an optional one costs a store-forwarding stall per entity.)
     template <class Owner>
-    std::optional<std::int32_t> ReadEntity(std::int32_t kind, Owner& owner);
+    std::int32_t ReadEntity(std::int32_t kind, Owner& owner);
 
     bool ReadAttr(TEntJwwAttr& att);
     bool Read(TEntJwwLine& line);
@@ -51,7 +54,10 @@ private:
     bool Read(TEntJwwBlock& block);
     bool ReadPoint(TEntJwwTen& point, double plain_factor);
     void ReadMarker(TEntJwwTen& point);
-    std::u16string ReadString();
+    void ReadString(std::u16string& out);
+    // A new record at the end of `records`: one of the old texts when there is one left.
+    template <class Record>
+    Record& NewRecord(std::vector<Record>& records);
     void Require() const;
 
     ByteReader& in_;
@@ -61,6 +67,8 @@ private:
     std::uint32_t next_map_number_ = 1;
     bool dropped_ = false;
     double plain_factor_ = 1.0;  // 1 in the figure's own list, 0 in a block definition
+    std::vector<TEntJwwMoji> old_texts_;
+    std::size_t old_texts_used_ = 0;
     std::vector<std::pair<std::uint32_t, std::int32_t>> classes_;  // map number, kind; ascending
 };
 

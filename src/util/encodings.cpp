@@ -1,5 +1,10 @@
 #include "util/encodings.h"
 
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
 #include "platform/code_page.h"
 #include "util/numbers.h"
 
@@ -8,11 +13,71 @@ namespace {
 
 std::string_view UpToZero(std::string_view b) { return b.substr(0, b.find('\0')); }
 
+constexpr char16_t kReplacement = u'\uFFFD';
+
+// What the code page makes of each single byte and of each pair of bytes that begins with a
+// lead byte; 0 where the code page gives no one character. A lead byte alone is no character,
+// or it makes one character with the byte 0xA1 (a trail byte of every double-byte code page).
+class AnsiTable {
+public:
+    AnsiTable() {
+        const CodePage& code_page = SystemCodePage();
+        for (int b = 0; b < 256; ++b) single_[b] = One(code_page.Decode(std::string(1, static_cast<char>(b))));
+        for (int lead = 1; lead < 256; ++lead) {
+            const char probe[2] = {static_cast<char>(lead), '\xA1'};
+            if (single_[lead] != 0 && One(code_page.Decode(std::string_view(probe, 2))) == 0) continue;
+            lead_index_[lead] = static_cast<std::uint8_t>(++leads_);
+            pairs_.resize(static_cast<std::size_t>(leads_) * 256);
+            char pair[2] = {static_cast<char>(lead), 0};
+            for (int trail = 0; trail < 256; ++trail) {
+                pair[1] = static_cast<char>(trail);
+                pairs_[Slot(lead, trail)] = One(code_page.Decode(std::string_view(pair, 2)));
+            }
+        }
+    }
+
+    // The text, or nothing when a byte is not covered.
+    std::optional<std::u16string> Decode(std::string_view b) const {
+        std::u16string out;
+        out.reserve(b.size());
+        for (std::size_t i = 0; i < b.size(); ++i) {
+            const auto byte = static_cast<unsigned char>(b[i]);
+            char16_t c = single_[byte];
+            if (lead_index_[byte] != 0) {
+                if (i + 1 >= b.size()) return std::nullopt;
+                c = pairs_[Slot(byte, static_cast<unsigned char>(b[++i]))];
+            }
+            if (c == 0 && byte != 0) return std::nullopt;
+            out += c;
+        }
+        return out;
+    }
+
+private:
+    static char16_t One(const std::u16string& text) {
+        return text.size() == 1 && text[0] != kReplacement ? text[0] : 0;
+    }
+    std::size_t Slot(int lead, int trail) const {
+        return (static_cast<std::size_t>(lead_index_[lead]) - 1) * 256 + static_cast<std::size_t>(trail);
+    }
+
+    std::array<char16_t, 256> single_{};
+    std::array<std::uint8_t, 256> lead_index_{};
+    int leads_ = 0;
+    std::vector<char16_t> pairs_;
+};
+
 }  // namespace
 
 std::string StrToAnsi(std::u16string_view s) { return SystemCodePage().Encode(s); }
 
-std::u16string AnsiToStr(std::string_view b) { return SystemCodePage().Decode(UpToZero(b)); }
+std::u16string AnsiToStr(std::string_view b) { return DecodeAnsiBytes(UpToZero(b)); }
+
+std::u16string DecodeAnsiBytes(std::string_view b) {
+    static const AnsiTable table;
+    if (std::optional<std::u16string> text = table.Decode(b)) return *std::move(text);
+    return SystemCodePage().Decode(b);
+}
 
 int AnsiLen(std::u16string_view s) { return static_cast<int>(StrToAnsi(s).size()); }
 

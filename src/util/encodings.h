@@ -9,6 +9,9 @@ namespace torvane {
 std::string StrToAnsi(std::u16string_view s);
 // Text of ANSI bytes up to the first 0 byte.
 std::u16string AnsiToStr(std::string_view b);
+// Text of all the ANSI bytes, as the code page decodes them. Single bytes and two-byte characters
+// come from a table made once from the code page; bytes it does not cover go to the code page.
+std::u16string DecodeAnsiBytes(std::string_view b);
 // Number of ANSI bytes of s.
 int AnsiLen(std::u16string_view s);
 

@@ -152,19 +152,33 @@ std::filesystem::path ChangeExt(const std::filesystem::path& p, std::u16string_v
 }
 
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& p, std::size_t limit) {
-    std::ifstream in(p, std::ios::binary);
-    if (!in) return std::nullopt;
     std::string bytes;
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(p, ec);
-    if (!ec) bytes.reserve(static_cast<std::size_t>(std::min<std::uintmax_t>(size, limit)));
-    char block[1 << 16];
-    while (bytes.size() < limit && in) {
-        in.read(block, static_cast<std::streamsize>(std::min(sizeof block, limit - bytes.size())));
-        bytes.append(block, static_cast<std::size_t>(in.gcount()));
-    }
-    if (in.bad()) return std::nullopt;
+    if (!ReadFileInto(p, bytes, limit)) return std::nullopt;
     return bytes;
+}
+
+bool ReadFileInto(const std::filesystem::path& p, std::string& bytes, std::size_t limit) {
+    constexpr std::size_t kBlock = 1 << 16;
+    std::ifstream in(p, std::ios::binary);
+    if (!in) {
+        bytes.clear();
+        return false;
+    }
+    // The whole file at once, then on in blocks should it have grown. The string is not emptied
+    // first: growing it again over its old size would fill that part with zeros to no purpose.
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(p, ec);
+    std::size_t chunk = ec ? kBlock : static_cast<std::size_t>(std::min<std::uintmax_t>(size, limit)) + 1;
+    std::size_t at = 0;
+    while (at < limit && in) {
+        const std::size_t n = std::min(chunk, limit - at);
+        bytes.resize(at + n);
+        in.read(bytes.data() + at, static_cast<std::streamsize>(n));
+        at += static_cast<std::size_t>(in.gcount());
+        chunk = kBlock;
+    }
+    bytes.resize(at);
+    return !in.bad();
 }
 
 bool WriteFileAtomic(const std::filesystem::path& p, std::string_view bytes) {

@@ -48,5 +48,8 @@ bool WriteFileAtomic(const std::filesystem::path& p, std::string_view bytes);
 // cannot be opened or read.
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& p,
                                          std::size_t limit = std::numeric_limits<std::size_t>::max());
+// The same into `bytes`, whose memory is reused; false when the file cannot be opened or read.
+bool ReadFileInto(const std::filesystem::path& p, std::string& bytes,
+                  std::size_t limit = std::numeric_limits<std::size_t>::max());
 
 }  // namespace torvane

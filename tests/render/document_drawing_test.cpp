@@ -1,5 +1,4 @@
 #include <cmath>
-#include <numbers>
 
 #include "figure/jcf_data.h"
 #include "graph1_test_fixture.h"
@@ -7,7 +6,6 @@
 namespace torvane::test {
 namespace {
 
-constexpr double kPi = std::numbers::pi;
 
 TEntJwwAttr Attr(std::uint16_t color, std::uint8_t style = 1) {
     TEntJwwAttr a;

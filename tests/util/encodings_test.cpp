@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/code_page.h"
 #include "util/encodings.h"
 
 namespace torvane {
@@ -12,6 +13,21 @@ TEST(AnsiTest, ShiftJisBytesAndStopAtZero) {
     EXPECT_EQ(AnsiToStr("\x90\x7D" "a\0zz"s), u"図a");
     EXPECT_EQ(AnsiLen(u"図形abcｶ"), 8);
     EXPECT_EQ(AnsiLen(u""), 0);
+}
+
+// The table of the fast decoding must give what the code page gives, character by character and
+// for the bytes it does not cover (lone lead bytes, invalid pairs, lead bytes at the end).
+TEST(AnsiTest, DecodingAsTheCodePageDoes) {
+    const CodePage& code_page = SystemCodePage();
+    for (int first = 0; first < 256; ++first) {
+        for (int second = 0; second < 256; ++second) {
+            const std::string pair{static_cast<char>(first), static_cast<char>(second)};
+            ASSERT_EQ(DecodeAnsiBytes(pair), code_page.Decode(pair)) << first << " " << second;
+        }
+    }
+    for (const std::string& bytes : {"\x90\x7D" "a\xB6\x82"s, "\x82\xA0\x82\xA2\x00" "z"s, "\x81\x20\x90\x7D"s,
+                                     "\xFD\xFF" "abc"s})
+        EXPECT_EQ(DecodeAnsiBytes(bytes), code_page.Decode(bytes));
 }
 
 TEST(Utf8Test, RoundTripsIncludingSurrogatePairs) {

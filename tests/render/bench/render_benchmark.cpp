@@ -3,6 +3,7 @@
 #include <cmath>
 #include <filesystem>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "figure/jcf_data.h"
@@ -148,6 +149,42 @@ void RealFiles(benchmark::State& state) {
     state.counters["files"] = static_cast<double>(files.size());
 }
 BENCHMARK(RealFiles)->Args({58, 58})->Args({1200, 800})->Unit(benchmark::kMillisecond);
+
+// The real files of one folder, repeated until there are `count`.
+std::vector<std::filesystem::path> RepeatedRealFiles(const char* folder, std::size_t count) {
+    std::vector<std::filesystem::path> found;
+    if (const auto data = test::DataDir()) {
+        for (const auto& entry : std::filesystem::directory_iterator(*data / folder)) found.push_back(entry.path());
+    }
+    std::vector<std::filesystem::path> files;
+    for (std::size_t i = 0; !found.empty() && i < count; ++i) files.push_back(found[i % found.size()]);
+    return files;
+}
+
+// A page of 100 clips made anew: each clip's stream read into the shared document, drawn at
+// 58 x 58 and saved as its bitmap.
+void ClipPageThumbnails(benchmark::State& state) {
+    const auto clips = RepeatedRealFiles("streams", 100);
+    if (clips.empty()) return state.SkipWithError("no test data");
+    test::TempDir dir;
+    TJcfData JCF;
+    for (auto _ : state) {
+        for (std::size_t i = 0; i < clips.size(); ++i) {
+            benchmark::DoNotOptimize(MakeThumbnail(JCF, clips[i], dir / (std::to_string(i) + ".bmp"), 58, 58, 0));
+        }
+    }
+}
+BENCHMARK(ClipPageThumbnails)->Unit(benchmark::kMillisecond);
+
+// A figure browser's grid: 30 JWS files read and drawn at 120 x 90.
+void BrowserGridThumbnails(benchmark::State& state) {
+    const auto files = RepeatedRealFiles("jws", 30);
+    if (files.empty()) return state.SkipWithError("no test data");
+    for (auto _ : state) {
+        for (const auto& file : files) benchmark::DoNotOptimize(DrawFigureFile(file, 120, 90, 0, FigureKind::Jws));
+    }
+}
+BENCHMARK(BrowserGridThumbnails)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace torvane
