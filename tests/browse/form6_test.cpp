@@ -43,7 +43,7 @@ struct Form6Fixture : Form1Fixture {
     }
     std::u16string FolderText() const { return (folder / "").u16string(); }
 
-    std::filesystem::path folder = dir / "部品集";
+    std::filesystem::path folder = dir / u8"部品集";
     Form6View browserView;
     TForm6 browser{browserView, form, ui};
 };
@@ -62,8 +62,8 @@ TEST(Form6Test, TenColumnsOfFiveRowsBecomeThreeRows) {
 
 TEST(Form6Test, BrowsedFoldersGoToTheTopOnceWhateverTheLetterCase) {
     Form6Fixture f({"a.jws", "b.jws", "c.jwk"});
-    const auto text = [&](const char* p) { return PathText(f.dir.path() / p / ""); };
-    f.form.BrowserFolders = {text("ａｂｃ"), text("部品集/Dir"), u"E:\\"};
+    const auto text = [&](const char8_t* p) { return PathText(f.dir.path() / p / ""); };
+    f.form.BrowserFolders = {text(u8"ａｂｃ"), text(u8"部品集/Dir"), u"E:\\"};
     f.form.ZukeiBrwF = 5;  // no such entry: no folder, an empty grid
     f.browser.FormShow();
     EXPECT_EQ(f.browserView.selected, -1);
@@ -74,11 +74,11 @@ TEST(Form6Test, BrowsedFoldersGoToTheTopOnceWhateverTheLetterCase) {
     EXPECT_EQ(f.browser.Zpath, std::filesystem::path());
     f.form.BrowserFolders.pop_back();
 
-    for (const char* picked : {"部品集/DIR/　", "ＡＢＣ/　"}) {
+    for (const char8_t* picked : {u8"部品集/DIR/　", u8"ＡＢＣ/　"}) {
         f.browserView.picked = f.dir / picked;
         f.browser.BrowseClick();
     }
-    EXPECT_EQ(f.form.BrowserFolders, (std::vector<std::u16string>{text("ＡＢＣ"), text("部品集/DIR"), u"E:\\"}));
+    EXPECT_EQ(f.form.BrowserFolders, (std::vector<std::u16string>{text(u8"ＡＢＣ"), text(u8"部品集/DIR"), u"E:\\"}));
 
     f.browserView.picked = f.folder / "a.jws";
     f.browser.BrowseClick();
@@ -98,7 +98,7 @@ TEST(Form6Test, PasteOfADoubledFigureIsNotCapturedBack) {
     const auto data = DataDir();
     if (!data) GTEST_SKIP() << "no real data";
     Form6Fixture f({});
-    std::filesystem::copy_file(*data / "jws" / "Test1.jws", f.folder / "平面.jws");
+    std::filesystem::copy_file(*data / "jws" / "Test1.jws", f.folder / u8"平面.jws");
     f.form.FormShow();  // the settings' defaults
     f.form.ZukeiBrwT = 1;
     f.form.BrowserFolders = {f.FolderText()};
@@ -116,7 +116,7 @@ TEST(Form6Test, PasteOfADoubledFigureIsNotCapturedBack) {
     const auto expected = f.dir / "expected.1";
     TJwsData jws;
     TJcfData jcf;
-    ASSERT_TRUE(jws.FileIn(f.folder / "平面.jws"));
+    ASSERT_TRUE(jws.FileIn(f.folder / u8"平面.jws"));
     ASSERT_TRUE(JWStoJCLF(jws, jcf, expected));
     PasteTransformFile(expected, u"2", u"0", true, true, jcf);
     EXPECT_TRUE(ClipboardBlock(f.clipboard, u"Jw_win") == ReadBytes(expected) + '\0');
