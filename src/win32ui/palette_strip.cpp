@@ -1,6 +1,7 @@
 #include "win32ui/palette_strip.h"
 
 #include "platform/win32/wide_text.h"
+#include "win32ui/child_controls.h"
 
 namespace torvane {
 namespace {
@@ -14,12 +15,6 @@ void FillList(HWND combo, const std::vector<std::u16string>& entries) {
         const std::wstring text = entry.empty() ? L" " : WideText(entry);
         SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }
-}
-
-std::u16string WindowText(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return Utf16Text(text);
 }
 
 }  // namespace

@@ -7,6 +7,9 @@
 
 #include "app/palette_hit_test.h"
 #include "platform/win32/wide_text.h"
+#include "win32ui/clip_viewer_window.h"
+#include "win32ui/jww_select_dialog.h"
+#include "win32ui/settings_dialog.h"
 
 namespace torvane {
 namespace {
@@ -347,13 +350,25 @@ void PaletteWindow::SetCursor(TPaletteCursor cursor) {
 void PaletteWindow::BringToFront() { SetForegroundWindow(Handle()); }
 void PaletteWindow::ClosePalette() { Close(); }
 
-// The figure browser, the dialogs and the clip viewer are other windows, not built yet: their
+void PaletteWindow::ShowSettingsDialog(TForm2& dialog) {
+    SettingsDialog window;
+    if (window.Create(Handle(), dialog)) window.ShowModal();
+}
+
+void PaletteWindow::ShowJwwSelectDialog(TForm7& dialog) {
+    JwwSelectDialog window;
+    if (window.Create(Handle(), dialog)) window.ShowModal();
+}
+
+void PaletteWindow::ShowClipViewer(TForm3& viewer) {
+    ClipViewerWindow window;
+    if (window.Create(Handle(), viewer)) window.ShowModal();
+}
+
+// The figure browser and the figure selection dialog are other windows, not built yet: their
 // commands are offered and do nothing.
 void PaletteWindow::SetBrowserFolders(const std::vector<std::u16string>&) {}
 void PaletteWindow::CloseFigureBrowser() {}
-void PaletteWindow::ShowSettingsDialog(TForm2&) {}
-void PaletteWindow::ShowJwwSelectDialog(TForm7&) {}
-void PaletteWindow::ShowClipViewer(TForm3&) {}
 void PaletteWindow::ShowFigureBrowser(int, bool) {}
 void PaletteWindow::SetFigureBrowserTranslucent(int) {}
 bool PaletteWindow::ShowFigureSelectDialog(TFigureSelection&) { return false; }

@@ -3,13 +3,23 @@
 #include "platform/win32/wide_text.h"
 
 namespace torvane {
+namespace {
+
+// A box is owned by the window the user works in (a dialog over the palette), so that it
+// blocks that window rather than the palette behind it.
+HWND BoxOwner(HWND palette) {
+    HWND active = GetActiveWindow();
+    return active != nullptr ? active : palette;
+}
+
+}  // namespace
 
 void Win32UiServices::Message(std::u16string_view text) {
-    MessageBoxW(owner_, WideText(text).c_str(), L"Torvane", MB_OK);
+    MessageBoxW(BoxOwner(owner_), WideText(text).c_str(), L"Torvane", MB_OK);
 }
 
 bool Win32UiServices::Confirm(std::u16string_view text) {
-    return MessageBoxW(owner_, WideText(text).c_str(), L"Torvane", MB_YESNO | MB_ICONQUESTION) == IDYES;
+    return MessageBoxW(BoxOwner(owner_), WideText(text).c_str(), L"Torvane", MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 void Win32UiServices::Beep() { MessageBeep(MB_OK); }

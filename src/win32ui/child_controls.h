@@ -1,0 +1,19 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace torvane {
+
+// Creates a visible child control of `parent` with the command id `id` in `font`; null when it
+// could not be made.
+HWND CreateControl(HWND parent, const wchar_t* window_class, const wchar_t* text, DWORD style, const RECT& bounds,
+                   int id, HFONT font, DWORD ex_style = 0);
+// The text of a window or control.
+std::u16string WindowText(HWND window);
+void SetControlText(HWND window, std::u16string_view text);
+// Adds a tooltip with `text` for `control` to the tooltip window `tooltip`.
+void AddTooltip(HWND tooltip, HWND control, const wchar_t* text);
+
+}  // namespace torvane
