@@ -15,7 +15,7 @@ constexpr int kClientHeight = 297;
 constexpr int kFontPixels = 13;
 constexpr int kTopBar = 28;
 constexpr int kBottomBar = 38;
-constexpr int kButtonWidth = 108;
+constexpr int kButtonWidth = 116;
 constexpr int kButtonHeight = 26;
 constexpr int kGap = 8;
 // Small enough for any screen, large enough for the four buttons side by side.
