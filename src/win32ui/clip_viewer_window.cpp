@@ -141,8 +141,7 @@ void ClipViewerWindow::ShowModal() {
         FocusEdit1();
     };
     RunModal(owner_, Handle(), closed_, shown, [this](MSG& msg) { return FilterMessage(msg); });
-    form_->FormClose(*this);
-    ReadBounds(Handle(), form_->Bounds);
+    Close();
 }
 
 bool ClipViewerWindow::FilterMessage(const MSG& msg) {
@@ -167,7 +166,14 @@ void ClipViewerWindow::ShowPicture(const Bitmap& picture) { drawing_->SetPicture
 void ClipViewerWindow::ClearPicture() { drawing_->SetPicture(std::nullopt); }
 void ClipViewerWindow::SetStatusText(std::u16string_view text) { SetControlText(status_, text); }
 void ClipViewerWindow::FocusEdit1() { SetFocus(edit_); }
-void ClipViewerWindow::Close() { closed_ = true; }
+// The form lets go of the document and the shared view at once, before whatever closes the
+// viewer (the palette closing, say) goes on.
+void ClipViewerWindow::Close() {
+    if (closed_) return;
+    closed_ = true;
+    ReadBounds(Handle(), form_->Bounds);
+    form_->FormClose(*this);
+}
 
 void ClipViewerWindow::Command(int id) {
     if (id == kViewerClose) {

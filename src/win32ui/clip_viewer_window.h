@@ -24,8 +24,8 @@ public:
     // Creates the (hidden) viewer owned by `owner` where the form's bounds say; `form` must
     // outlive it.
     bool Create(HWND owner, TForm3& form);
-    // Shows the figure, runs the viewer modally until it closes, then lets the form restore the
-    // shared view and keeps the window's bounds in the form.
+    // Shows the figure and runs the viewer modally until it closes; closing keeps the window's
+    // bounds in the form and lets the form restore the shared view.
     void ShowModal();
     // Gives a key or wheel message of this window or its controls to the form; true when used.
     bool FilterMessage(const MSG& msg);

@@ -195,6 +195,8 @@ LRESULT PaletteWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
 void PaletteWindow::Close() {
     if (closed_) return;
     closed_ = true;
+    // A modal window over the palette closes first: its form still uses the palette's objects.
+    if (HWND popup = GetLastActivePopup(Handle()); popup != Handle()) SendMessageW(popup, WM_CLOSE, 0, 0);
     form_->FormClose();
     DestroyWindow(Handle());
 }

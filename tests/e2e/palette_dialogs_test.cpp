@@ -139,7 +139,7 @@ TEST_F(PaletteDialogsTest, SettingsAreTakenOnOkOnlyAndThePaletteIsRebuiltEitherW
 
 // A clip in the viewer from a middle click, zoomed by a key; the Jw_cad selection dialog
 // from "Ｊ" lists both hosts, and OK on the second sends the next paste there. The windows'
-// sizes are kept in the settings file.
+// sizes are kept in the settings file, also when the palette closes under an open viewer.
 TEST_F(PaletteDialogsTest, TheViewerShowsAClipAndTheChosenJwCadTakesThePaste) {
     const fs::path temp = dir / "Temp";
     fs::create_directories(temp);
@@ -199,6 +199,10 @@ TEST_F(PaletteDialogsTest, TheViewerShowsAClipAndTheChosenJwCadTakesThePaste) {
     EXPECT_TRUE(WaitFor([&] { return second.PasteCount() == 1; })) << "pasted into the chosen host";
     EXPECT_EQ(first.PasteCount(), 0);
 
+    // Closed (as at log-off) while the viewer is open: the viewer goes first, cleanly.
+    MouseButton(view.ClipButtonCenter(1), MOUSEEVENTF_MIDDLEDOWN);
+    MouseButton(view.ClipButtonCenter(1), MOUSEEVENTF_MIDDLEUP);
+    ASSERT_NE(WaitForWindow(L"TorvaneClipViewer"), nullptr);
     ASSERT_EQ(torvane.CloseAndWait(), 0);
     const auto written = SettingsFile::Read(dir / "torvane.dat");
     EXPECT_EQ(written.Number(kViewerWidthLine), viewer_width);
