@@ -226,6 +226,7 @@ private:
     UiServices& ui_;
     const Clock& clock_;
     Clipboards clipboards_;
+    bool monitoring_ = false;  // the clipboard monitor runs
 };
 
 }  // namespace torvane

@@ -18,11 +18,13 @@ std::filesystem::path WorkingCopy(int q) { return TempPath / ("prev." + std::to_
 }  // namespace
 
 void TForm1::MonitorStart() {
+    monitoring_ = true;
     view_.SetMonitorIndicator(true);
     view_.SetMonitorTimer(true, Ktime);
 }
 
 void TForm1::MonitorStop() {
+    monitoring_ = false;
     view_.SetMonitorTimer(false, Ktime);
     view_.SetMonitorIndicator(false);
 }

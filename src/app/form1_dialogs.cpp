@@ -138,6 +138,10 @@ void TForm1::OpenClipViewer(int button, bool dialogStyle) {
     } else {
         view_.BringToFront();
     }
+    // The monitor waits while the viewer is open: a capture would read into the document and
+    // the shared view the viewer draws with.
+    const bool monitoring = monitoring_;
+    if (monitoring) MonitorStop();
     TForm3 viewer(services_.device);
     viewer.JCF = JCF.get();
     viewer.S_FName = figure;
@@ -145,6 +149,7 @@ void TForm1::OpenClipViewer(int button, bool dialogStyle) {
     view_.ShowClipViewer(viewer);
     Geometry.Form3 = viewer.Bounds;
     if (dialogStyle) AfterModal();
+    if (monitoring) MonitorStart();
 }
 
 }  // namespace torvane

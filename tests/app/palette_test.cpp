@@ -81,6 +81,11 @@ TEST_F(PaletteTest, MouseOnClipAndCommandButtons) {
     f.form.ClipMouseDown(2, TMouseButton::Middle, 0, 0);
     f.form.ClipMouseDown(3, TMouseButton::Middle, 0, 0);
     EXPECT_EQ(f.view.Take(), (std::vector<std::string>{"front", "viewer b.1"}));
+    // A running monitor waits while the viewer draws with the shared document.
+    f.form.MonitorStart();
+    f.view.Take();
+    f.form.ClipMouseDown(2, TMouseButton::Middle, 0, 0);
+    EXPECT_EQ(f.view.Take(), (std::vector<std::string>{"front", "timer off 1000", "viewer b.1", "timer on 1000"}));
 }
 
 TEST_F(PaletteTest, PageCommandsFromTheMenuAndThePageButtons) {
