@@ -25,7 +25,7 @@ constexpr wchar_t kCaption[] = L"Torvane Ver.2.00";
 constexpr const wchar_t* kTabCaptions[] = {L"監視／画面", L"倍率・角度", L"変換"};
 constexpr DWORD kCheck = BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP;
 constexpr DWORD kLabel = SS_LEFT;
-constexpr DWORD kNumber = ES_AUTOHSCROLL | ES_NUMBER | WS_TABSTOP | WS_GROUP;
+constexpr DWORD kNumber = ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP;
 constexpr DWORD kMemo =
     ES_MULTILINE | ES_AUTOHSCROLL | ES_AUTOVSCROLL | ES_WANTRETURN | WS_HSCROLL | WS_VSCROLL | WS_TABSTOP | WS_GROUP;
 constexpr int kDropDownHeight = 320;

@@ -6,10 +6,12 @@ namespace torvane {
 namespace {
 
 // A box is owned by the window the user works in (a dialog over the palette), so that it
-// blocks that window rather than the palette behind it.
+// blocks that window rather than the palette behind it; while another program is in front, by
+// the palette's last active window.
 HWND BoxOwner(HWND palette) {
     HWND active = GetActiveWindow();
-    return active != nullptr ? active : palette;
+    if (active != nullptr || palette == nullptr) return active;
+    return GetLastActivePopup(palette);
 }
 
 }  // namespace
