@@ -7,6 +7,7 @@
 
 #include "app/palette_hit_test.h"
 #include "platform/win32/wide_text.h"
+#include "win32ui/figure_select_dialog.h"
 
 namespace torvane {
 namespace {
@@ -347,15 +348,46 @@ void PaletteWindow::SetCursor(TPaletteCursor cursor) {
 void PaletteWindow::BringToFront() { SetForegroundWindow(Handle()); }
 void PaletteWindow::ClosePalette() { Close(); }
 
-// The figure browser, the dialogs and the clip viewer are other windows, not built yet: their
-// commands are offered and do nothing.
-void PaletteWindow::SetBrowserFolders(const std::vector<std::u16string>&) {}
-void PaletteWindow::CloseFigureBrowser() {}
+// The dialogs and the clip viewer are other windows, not built yet: their commands are offered
+// and do nothing.
 void PaletteWindow::ShowSettingsDialog(TForm2&) {}
 void PaletteWindow::ShowJwwSelectDialog(TForm7&) {}
 void PaletteWindow::ShowClipViewer(TForm3&) {}
-void PaletteWindow::ShowFigureBrowser(int, bool) {}
-void PaletteWindow::SetFigureBrowserTranslucent(int) {}
-bool PaletteWindow::ShowFigureSelectDialog(TFigureSelection&) { return false; }
+
+void PaletteWindow::SetBrowserFolders(const std::vector<std::u16string>& folders) {
+    if (!browser_) return;
+    const bool chosen = form_->ZukeiBrwF >= 0 && form_->ZukeiBrwF < static_cast<int>(folders.size());
+    browser_->SetFolderList(folders, chosen ? form_->ZukeiBrwF : -1);
+}
+
+// The browser is made at its first opening, where it was last, and kept until the palette closes.
+void PaletteWindow::ShowFigureBrowser(int alpha, bool on_top) {
+    if (!browser_) {
+        auto browser = std::make_unique<FigureBrowserWindow>(*form_);
+        if (!browser->Create(form_->Geometry.Form6)) return;
+        browser_ = std::move(browser);
+    }
+    browser_->Open(alpha, on_top);
+}
+
+void PaletteWindow::SetFigureBrowserTranslucent(int alpha) {
+    if (browser_) browser_->SetTranslucent(alpha);
+}
+
+// Destroyed without being hidden first: the palette is closing.
+void PaletteWindow::CloseFigureBrowser() {
+    if (!browser_) return;
+    if (IsWindowVisible(browser_->Handle())) browser_->Form().FormClose();
+    form_->Geometry.Form6 = browser_->Bounds();
+    browser_.reset();
+}
+
+bool PaletteWindow::ShowFigureSelectDialog(TFigureSelection& selection) {
+    if (!form_->JWS || !form_->JWK) return false;
+    FigureSelectDialog dialog(*form_->JWS, *form_->JWK);
+    if (!dialog.Open(Handle(), selection, form_->Geometry)) return false;
+    dialog.RunModal();
+    return dialog.Finish(selection, form_->Geometry);
+}
 
 }  // namespace torvane

@@ -2,11 +2,13 @@
 #include <windows.h>
 
 #include <array>
+#include <memory>
 
 #include "app/form1.h"
 #include "platform/win32/gdi_objects.h"
 #include "platform/win32/window_base.h"
 #include "win32ui/clip_field.h"
+#include "win32ui/figure_browser_window.h"
 #include "win32ui/palette_strip.h"
 
 namespace torvane {
@@ -26,6 +28,8 @@ public:
     HWND CommandButton(int index) const { return commands_[static_cast<std::size_t>(index)]; }
     const ClipField& Field() const { return field_; }
     const PaletteStrip& Strip() const { return strip_; }
+    // The figure browser once it was opened.
+    FigureBrowserWindow* Browser() const { return browser_.get(); }
 
     void ClearButtonImage(int button) override;
     void LoadButtonImage(int button, const std::filesystem::path& bitmap) override;
@@ -88,6 +92,7 @@ private:
     std::wstring page_label_ = L"P0";
     HCURSOR cursor_ = nullptr;
     bool closed_ = false;
+    std::unique_ptr<FigureBrowserWindow> browser_;
 };
 
 }  // namespace torvane
