@@ -235,7 +235,11 @@ void FigureSelectDialog::Command(WORD id, WORD code) {
 // The tree moves to the chosen drive; a drive that cannot be read leaves the previous one.
 void FigureSelectDialog::DriveChosen() {
     const std::filesystem::path root = drives_.Root();
-    if (form_.DriveChange(root)) {
+    // A drive without a medium answers as not ready instead of asking the user for a disk.
+    const UINT error_mode = SetErrorMode(SEM_FAILCRITICALERRORS);
+    const bool ready = form_.DriveChange(root);
+    SetErrorMode(error_mode);
+    if (ready) {
         tree_.ShowFolder(root);
     } else {
         ShowFolder(form_.Folder);

@@ -1,5 +1,7 @@
 #include "win32ui/file_list_view.h"
 
+#include <algorithm>
+
 #include "platform/win32/wide_text.h"
 
 namespace torvane {
@@ -8,6 +10,7 @@ namespace {
 constexpr std::array<const wchar_t*, FileListView::ColumnCount> kTitles{L"ファイル名", L"Bytes", L"更新日時"};
 constexpr std::array<int, FileListView::ColumnCount> kWidths{160, 80, 104};
 constexpr int kFontPixels = 12;
+constexpr int kCellPadding = 14;
 
 }  // namespace
 
@@ -19,13 +22,16 @@ bool FileListView::Create(HWND parent, int id, Events events) {
     if (list_ == nullptr) return false;
     font_ = PixelFont(L"ＭＳ ゴシック", kFontPixels, SHIFTJIS_CHARSET);
     SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES,
-                 LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+    SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    // The times are never cut off, whatever the font's width.
+    const int time_width =
+        static_cast<int>(SendMessageW(list_, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(L"0000/00/00 00:00:00"))) +
+        kCellPadding;
     for (std::size_t i = 0; i < ColumnCount; ++i) {
         LVCOLUMNW column{};
         column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
         column.fmt = LVCFMT_LEFT;
-        column.cx = kWidths[i];
+        column.cx = i == 2 ? std::max(kWidths[i], time_width) : kWidths[i];
         column.pszText = const_cast<wchar_t*>(kTitles[i]);
         SendMessageW(list_, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
     }

@@ -89,6 +89,8 @@ TEST(FigureSelectDialog, ShowsAJapaneseFolderSortsItsListAndChoosesByDoubleClick
     selection.S_P1 = 1;
     selection.S_P2 = figures.folder;
     TWindowGeometry geometry;
+    geometry.Form5ColWidths = {200, 90, 150};
+    geometry.Form5PanelWidth = 150;
     ASSERT_TRUE(dialog.Open(nullptr, selection, geometry));
     EXPECT_EQ(ui.messages, std::vector<std::u16string>{u"メモリオーバーです。途中までのデータを開きます。"});
     EXPECT_EQ(GetWindowTextLengthW(dialog.Status()), 0) << "the status is cleared after drawing";
@@ -141,11 +143,21 @@ TEST(FigureSelectDialog, ShowsAJapaneseFolderSortsItsListAndChoosesByDoubleClick
     EXPECT_TRUE(dialog.Finish(selection, geometry));
     EXPECT_EQ(selection.S_PO, figures.folder / u8"平面図.jws");
     EXPECT_GT(geometry.Form5.Width, 0);
-    EXPECT_EQ(geometry.Form5ColWidths, (std::array<int, 3>{160, 80, 104}));
+    EXPECT_EQ(geometry.Form5ColWidths, (std::array<int, 3>{200, 90, 150})) << "the widths it was given";
+    EXPECT_EQ(geometry.Form5PanelWidth, 150);
+}
+
+// Confirms the open-file dialog "図形フォルダ指定" as soon as it shows, with the name preset.
+void CALLBACK ConfirmFolderDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+    if (HWND dialog = FindWindowW(L"#32770", L"図形フォルダ指定")) {
+        KillTimer(nullptr, timer);
+        PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    }
 }
 
 // The browser opened from the palette follows the settings' opacity and stay-on-top; the time
-// to show 30 real figures at 5 x 6 and at 10 x 3 and to scroll one row is printed.
+// to show 30 real figures at 5 x 6 and at 10 x 3 and to scroll one row is printed; "参照"
+// confirmed in the folder shown moves that folder to the top of the list.
 TEST(FigureBrowserWindow, OpensTranslucentOnTopAndShowsThirtyFiguresInTime) {
     if (!test::DataDir()) GTEST_SKIP() << "no real data";
     test::TempDir dir;
@@ -162,8 +174,8 @@ TEST(FigureBrowserWindow, OpensTranslucentOnTopAndShowsThirtyFiguresInTime) {
     form.FormCreate(dir / "torvane.exe");
     ASSERT_TRUE(palette.Create(form));
     form.FormShow();
-    form.BrowserFolders = {PathText(folder / "")};
-    form.ZukeiBrwF = 0;
+    form.BrowserFolders = {PathText(dir / u8"平面" / ""), PathText(folder / "")};
+    form.ZukeiBrwF = 1;
     form.ZukeiBrwT = 1;
     form.ZukeiBrwX = 5;
     form.ZukeiBrwY = 6;
@@ -193,6 +205,14 @@ TEST(FigureBrowserWindow, OpensTranslucentOnTopAndShowsThirtyFiguresInTime) {
     std::printf("[ measure  ] browser, 30 real JWS figures: 5 x 6 first %.0f ms, again %.0f ms; 10 x 3 %.0f ms; "
                 "one row scrolled %.0f ms\n",
                 first, again, wide, scroll);
+
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, ConfirmFolderDialog);
+    browser->Form().BrowseClick();
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(form.BrowserFolders, (std::vector<std::u16string>{PathText(folder / ""), PathText(dir / u8"平面" / "")}));
+    EXPECT_EQ(SendMessageW(browser->Folders(), CB_GETCOUNT, 0, 0), 2);
+    EXPECT_EQ(SendMessageW(browser->Folders(), CB_GETCURSEL, 0, 0), 0);
+    EXPECT_EQ(browser->Form().Zpath, folder / "");
     palette.ClosePalette();
     EXPECT_GT(form.Geometry.Form6.Width, 0);
 }
