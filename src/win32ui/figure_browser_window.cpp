@@ -17,7 +17,7 @@ constexpr int kClientHeight = 482;
 constexpr int kBar = 28;
 constexpr int kMargin = 4;
 constexpr int kButtonHeight = 22;
-constexpr int kFontPixels = 12;
+constexpr int kFontPixels = 13;
 constexpr int kDropDownHeight = 240;
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 // Its own taskbar button although the palette opens it.

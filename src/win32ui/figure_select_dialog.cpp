@@ -23,7 +23,7 @@ constexpr int kLineHeight = 26;
 constexpr int kDefaultPanelWidth = 180;
 constexpr int kMinimumPanelWidth = 60;
 constexpr int kMinimumTabsWidth = 120;
-constexpr int kFontPixels = 12;
+constexpr int kFontPixels = 13;
 constexpr int kDropDownHeight = 200;
 
 void Place(HWND control, int x, int y, int width, int height) {

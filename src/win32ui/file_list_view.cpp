@@ -9,7 +9,7 @@ namespace {
 
 constexpr std::array<const wchar_t*, FileListView::ColumnCount> kTitles{L"ファイル名", L"Bytes", L"更新日時"};
 constexpr std::array<int, FileListView::ColumnCount> kWidths{160, 80, 104};
-constexpr int kFontPixels = 12;
+constexpr int kFontPixels = 13;
 constexpr int kCellPadding = 14;
 
 }  // namespace
