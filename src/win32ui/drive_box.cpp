@@ -31,7 +31,7 @@ std::filesystem::path DriveBox::Root() const {
     const LRESULT item = SendMessageW(combo_, CB_GETCURSEL, 0, 0);
     if (item == CB_ERR) return {};
     wchar_t text[8]{};
-    if (SendMessageW(combo_, CB_GETLBTEXTLEN, static_cast<WPARAM>(item), 0) >= 7) return {};
+    if (SendMessageW(combo_, CB_GETLBTEXTLEN, static_cast<WPARAM>(item), 0) != 2) return {};
     SendMessageW(combo_, CB_GETLBTEXT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(text));
     return std::filesystem::path(std::wstring{static_cast<wchar_t>(std::towupper(text[0])), L':', L'\\'});
 }

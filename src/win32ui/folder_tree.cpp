@@ -79,6 +79,17 @@ void FolderTree::LoadChildren(HTREEITEM item) {
     }
 }
 
+HTREEITEM FolderTree::ChildNamed(HTREEITEM parent, const std::wstring& name) const {
+    auto next = [this](HTREEITEM item, WPARAM relation) {
+        return reinterpret_cast<HTREEITEM>(SendMessageW(tree_, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
+    };
+    for (HTREEITEM child = next(parent, TVGN_CHILD); child != nullptr; child = next(child, TVGN_NEXT)) {
+        const std::filesystem::path* folder = FolderOf(child);
+        if (folder != nullptr && SameName(folder->filename().wstring(), name)) return child;
+    }
+    return nullptr;
+}
+
 void FolderTree::ShowFolder(const std::filesystem::path& folder) {
     showing_ = true;
     SendMessageW(tree_, WM_SETREDRAW, FALSE, 0);
@@ -90,10 +101,7 @@ void FolderTree::ShowFolder(const std::filesystem::path& folder) {
     for (const auto& part : folder.relative_path()) {
         if (part.empty()) continue;
         LoadChildren(item);
-        HTREEITEM child = reinterpret_cast<HTREEITEM>(SendMessageW(tree_, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(item)));
-        while (child != nullptr && !SameName(FolderOf(child)->filename().wstring(), part.wstring())) {
-            child = reinterpret_cast<HTREEITEM>(SendMessageW(tree_, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(child)));
-        }
+        HTREEITEM child = ChildNamed(item, part.wstring());
         if (child == nullptr) break;
         SendMessageW(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
         item = child;

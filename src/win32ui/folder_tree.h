@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace torvane {
@@ -25,6 +26,8 @@ private:
     // Reads the subfolders of the item's folder once.
     void LoadChildren(HTREEITEM item);
     const std::filesystem::path* FolderOf(HTREEITEM item) const;
+    // The child item of that folder name, in any letter case; null when there is none.
+    HTREEITEM ChildNamed(HTREEITEM parent, const std::wstring& name) const;
 
     HWND tree_ = nullptr;
     // Folders of the items (their lParam) and whether their children were read.

@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "app/palette_hit_test.h"
 #include "platform/win32/wide_text.h"
@@ -192,6 +193,13 @@ LRESULT PaletteWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
 
 void PaletteWindow::Close() {
     if (closed_) return;
+    // The figure selection dialog reads into the form's documents: it ends first, the palette
+    // right after it.
+    if (figure_dialog_ != nullptr) {
+        figure_dialog_->Form().CancelClick();
+        close_after_dialog_ = true;
+        return;
+    }
     closed_ = true;
     form_->FormClose();
     DestroyWindow(Handle());
@@ -385,9 +393,16 @@ void PaletteWindow::CloseFigureBrowser() {
 bool PaletteWindow::ShowFigureSelectDialog(TFigureSelection& selection) {
     if (!form_->JWS || !form_->JWK) return false;
     FigureSelectDialog dialog(*form_->JWS, *form_->JWK);
-    if (!dialog.Open(Handle(), selection, form_->Geometry)) return false;
-    dialog.RunModal();
-    return dialog.Finish(selection, form_->Geometry);
+    figure_dialog_ = &dialog;
+    bool chosen = false;
+    if (dialog.Open(Handle(), selection, form_->Geometry)) {
+        dialog.RunModal();
+        chosen = dialog.Finish(selection, form_->Geometry);
+    }
+    figure_dialog_ = nullptr;
+    if (!std::exchange(close_after_dialog_, false)) return chosen;
+    PostMessageW(Handle(), WM_CLOSE, 0, 0);
+    return false;
 }
 
 }  // namespace torvane

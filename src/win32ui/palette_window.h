@@ -13,6 +13,8 @@
 
 namespace torvane {
 
+class FigureSelectDialog;
+
 // The palette: TForm1's borderless main window. It shows what the form hands it (style,
 // layout, clip buttons, indicator, label, menu) and forwards the window's events (mouse,
 // timers, resize, hit-testing, activation, close, log-off) to the form.
@@ -93,6 +95,9 @@ private:
     HCURSOR cursor_ = nullptr;
     bool closed_ = false;
     std::unique_ptr<FigureBrowserWindow> browser_;
+    // The figure selection dialog while it runs, and a close asked for meanwhile.
+    FigureSelectDialog* figure_dialog_ = nullptr;
+    bool close_after_dialog_ = false;
 };
 
 }  // namespace torvane

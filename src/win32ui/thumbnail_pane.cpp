@@ -138,12 +138,7 @@ LRESULT ThumbnailPane::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
         }
         case WM_LBUTTONDBLCLK: {
             const int tag = TagAt(lparam);
-            if (tag < 0) return 0;
-            if (events_.double_click) {
-                events_.double_click(tag);
-            } else {
-                pressed_tag_ = tag;
-            }
+            if (tag >= 0 && events_.double_click) events_.double_click(tag);
             return 0;
         }
         default: return DefaultHandling(message, wparam, lparam);

@@ -21,7 +21,7 @@ class ThumbnailPane final : public WindowBase {
 public:
     struct Events {
         std::function<void(int tag)> click;
-        // Without it a double-click counts as a click.
+        // The second press of a double-click; without it that press does nothing (one click).
         std::function<void(int tag)> double_click;
         std::function<void(int position)> scroll;
     };

@@ -147,6 +147,34 @@ TEST(FigureSelectDialog, ShowsAJapaneseFolderSortsItsListAndChoosesByDoubleClick
     EXPECT_EQ(geometry.Form5PanelWidth, 150);
 }
 
+// Windows asks to end the session as soon as the figure selection dialog shows.
+void CALLBACK EndSessionOverTheDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+    if (HWND dialog = FindWindowW(L"TorvaneFigureSelect", L"図形選択")) {
+        KillTimer(nullptr, timer);
+        SendMessageW(GetWindow(dialog, GW_OWNER), WM_QUERYENDSESSION, 0, 0);
+    }
+}
+
+// Log-off while the dialog is open: the dialog ends without a choice before the palette closes
+// (which frees the documents the dialog reads into), and the settings are written.
+TEST(FigureSelectDialog, EndsBeforeThePaletteWhenTheSessionEnds) {
+    test::TempDir dir;
+    test::RecordingUi ui;
+    PaletteWindow palette;
+    TForm1 form(palette, SystemServices(ui));
+    form.FormCreate(dir / "torvane.exe");
+    ASSERT_TRUE(palette.Create(form));
+    form.FormShow();
+    TFigureSelection selection;
+    selection.S_AP = dir.path();
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, EndSessionOverTheDialog);
+    EXPECT_FALSE(palette.ShowFigureSelectDialog(selection));
+    KillTimer(nullptr, timer);
+    EXPECT_TRUE(IsWindow(palette.Handle())) << "closed only after the dialog";
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(palette.Handle()); }));
+    EXPECT_TRUE(fs::exists(dir / "torvane.dat"));
+}
+
 // Confirms the open-file dialog "図形フォルダ指定" as soon as it shows, with the name preset.
 void CALLBACK ConfirmFolderDialog(HWND, UINT, UINT_PTR timer, DWORD) {
     if (HWND dialog = FindWindowW(L"#32770", L"図形フォルダ指定")) {
