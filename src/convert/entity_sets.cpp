@@ -33,7 +33,8 @@ EntitySet SetOf(Owner& owner) {
 
 std::vector<EntitySet> AllEntitySets(TJwwFigureData& doc) {
     std::vector<EntitySet> sets{SetOf(doc)};
-    for (TEntJwwBlockDef& def : Valid(doc.EntBlockDef, doc.EntBlockDefN)) sets.push_back(SetOf(def));
+    for (TEntJwwBlockDef& def : Valid(doc.EntBlockDef, doc.EntBlockDefN))
+        sets.push_back(def.HasMembers() ? SetOf(def.EditMembers()) : EntitySet{});
     return sets;
 }
 

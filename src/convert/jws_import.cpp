@@ -53,7 +53,9 @@ void CopyJwsFigure(const TJwsData& JWS, TJcfData& JCF) {
 
     if (from.jwVer < 420) {
         DropSxfParts(JCF.EntSunpo);
-        for (TEntJwwBlockDef& def : JCF.EntBlockDef) DropSxfParts(def.mSunpo);
+        for (TEntJwwBlockDef& def : JCF.EntBlockDef) {
+            if (def.HasMembers()) DropSxfParts(def.EditMembers().mSunpo);
+        }
     }
     JCF.MakeBlockTree();
 }

@@ -168,7 +168,7 @@ EntitySet DocumentEntities(const TJwwFigureData& d) {
             Valid(d.EntMoji, d.EntMojiN),   Valid(d.EntSunpo, d.EntSunpoN), Valid(d.EntSolid, d.EntSolidN)};
 }
 
-EntitySet DefinitionEntities(const TEntJwwBlockDef& d) {
+EntitySet DefinitionEntities(const TEntJwwBlockMembers& d) {
     return {Valid(d.mLine, d.mLineN), Valid(d.mEnko, d.mEnkoN),   Valid(d.mTen, d.mTenN),
             Valid(d.mMoji, d.mMojiN), Valid(d.mSunpo, d.mSunpoN), Valid(d.mSolid, d.mSolidN)};
 }
@@ -195,7 +195,7 @@ void TJwwFigureData::GetMinMaxZahyo() {
         if (node.defno < 0 || node.defno >= EntBlockDefN || static_cast<std::size_t>(node.defno) >= EntBlockDef.size())
             continue;
         PlacedSink placed{box, node};
-        AddEntities(placed, DefinitionEntities(EntBlockDef[static_cast<std::size_t>(node.defno)]));
+        AddEntities(placed, DefinitionEntities(EntBlockDef[static_cast<std::size_t>(node.defno)].Members()));
     }
     box.Finish(myMinWx, myMinWy, myMaxWx, myMaxWy);
 }

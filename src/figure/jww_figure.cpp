@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <unordered_map>
+#include <span>
 #include <utility>
+
+#include "figure/definition_index.h"
 
 namespace torvane {
 namespace {
@@ -30,7 +32,7 @@ std::int32_t ValidCount(const std::vector<T>& items, std::int32_t n) {
 // insertions are paid by the nodes they become.
 constexpr std::int64_t kShapeCost = 8;
 
-std::int64_t PlacementCost(const TEntJwwBlockDef& def) {
+std::int64_t PlacementCost(const TEntJwwBlockMembers& def) {
     std::int64_t cost = 1 + ValidCount(def.mLine, def.mLineN);
     cost += kShapeCost * (ValidCount(def.mTen, def.mTenN) + ValidCount(def.mEnko, def.mEnkoN) +
                           ValidCount(def.mSolid, def.mSolidN));
@@ -77,8 +79,10 @@ void TJwwFigureData::CountEntities() {
     EntBlockDefN = count(EntBlockDef);
     EntBlockTreeN = count(EntBlockTree);
     for (TEntJwwBlockDef& def : EntBlockDef) {
-        def.N = count(def.mNo);
-        ForEachEntityArray(def, count_array);
+        if (!def.HasMembers()) continue;
+        TEntJwwBlockMembers& members = def.EditMembers();
+        members.N = count(members.mNo);
+        ForEachEntityArray(members, count_array);
     }
 }
 
@@ -113,12 +117,8 @@ void TJwwFigureData::MakeBlockTree() {
     if (insertions <= 0) return;
 
     const std::int32_t defs = ValidCount(EntBlockDef, EntBlockDefN);
-    std::unordered_map<std::uint32_t, std::int32_t> first_def;
-    for (std::int32_t i = defs - 1; i >= 0; --i) first_def[EntBlockDef[i].nNumber] = i;
-    auto definition_of = [&first_def](std::uint32_t number) {
-        const auto found = first_def.find(number);
-        return found == first_def.end() ? -1 : found->second;
-    };
+    const TDefinitionIndex first_def{std::span(EntBlockDef).first(static_cast<std::size_t>(defs))};
+    auto definition_of = [&first_def](std::uint32_t number) { return first_def.Find(number); };
 
     // Reach marks follow the insertions through every definition once, however deep, so that
     // the writer keeps each definition an insertion names.
@@ -131,7 +131,7 @@ void TJwwFigureData::MakeBlockTree() {
     };
     for (std::int32_t j = 0; j < insertions; ++j) reach(EntBlock[j].nNumber);
     while (!pending.empty()) {
-        const TEntJwwBlockDef& def = EntBlockDef[pending.back()];
+        const TEntJwwBlockMembers& def = EntBlockDef[pending.back()].Members();
         pending.pop_back();
         for (std::int32_t l = 0, n = ValidCount(def.mBlock, def.mBlockN); l < n; ++l) reach(def.mBlock[l].nNumber);
     }
@@ -141,7 +141,7 @@ void TJwwFigureData::MakeBlockTree() {
 
     // The tree takes nodes, breadth first, while their placements fit in the budget.
     std::vector<std::int64_t> costs(static_cast<std::size_t>(defs));
-    for (std::int32_t i = 0; i < defs; ++i) costs[i] = PlacementCost(EntBlockDef[i]);
+    for (std::int32_t i = 0; i < defs; ++i) costs[i] = PlacementCost(EntBlockDef[i].Members());
     std::int64_t budget = kPlacedEntityBudget;
     auto add = [&](TEntJwwBlockTree&& node) {
         const std::int64_t cost = node.defno < 0 ? 1 : costs[node.defno];
@@ -174,10 +174,10 @@ void TJwwFigureData::MakeBlockTree() {
     for (std::size_t k = 0; k < EntBlockTree.size() && budget > 0; ++k) {
         if (EntBlockTree[k].defno < 0 || EntBlockTree[k].level >= kMaxBlockDepth) continue;
         const TEntJwwBlockDef& def = EntBlockDef[EntBlockTree[k].defno];
-        const std::int32_t nested = ValidCount(def.mBlock, def.mBlockN);
+        const std::int32_t nested = ValidCount(def.Members().mBlock, def.Members().mBlockN);
         for (std::int32_t l = 0; l < nested && budget > 0; ++l) {
             const TEntJwwBlockTree& parent = EntBlockTree[k];
-            const TEntJwwBlock& block = def.mBlock[l];
+            const TEntJwwBlock& block = def.Members().mBlock[l];
             const Placement m = PlacementOf(block);
             TEntJwwBlockTree node;
             node.att = def.att;

@@ -1,6 +1,7 @@
 #pragma once
 #include <concepts>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -109,12 +110,8 @@ struct TEntJwwNo {
     std::int32_t EntNo = 0;
 };
 
-struct TEntJwwBlockDef {
-    TEntJwwAttr att;
-    std::uint32_t nNumber = 0;    // block number
-    std::uint32_t bRefferd = 0;   // referenced mark, kept as read
-    std::uint32_t dtime = 0;      // time stamp
-    std::u16string strName;
+// The entities of a block definition.
+struct TEntJwwBlockMembers {
     std::int32_t N = 0;  // entries of mNo
     std::vector<TEntJwwNo> mNo;
     std::int32_t mLineN = 0, mEnkoN = 0, mTenN = 0, mMojiN = 0, mSunpoN = 0, mSolidN = 0, mBlockN = 0;
@@ -125,8 +122,50 @@ struct TEntJwwBlockDef {
     std::vector<TEntJwwSunpo> mSunpo;
     std::vector<TEntJwwSolid> mSolid;
     std::vector<TEntJwwBlock> mBlock;  // nested insertions
+};
+
+// A block definition. Its members are held apart and made on first use, so that a definition
+// without members costs little more than its header: a figure may hold millions of them.
+struct TEntJwwBlockDef {
+    TEntJwwAttr att;
+    std::uint32_t nNumber = 0;    // block number
+    std::uint32_t bRefferd = 0;   // referenced mark, kept as read
+    std::uint32_t dtime = 0;      // time stamp
+    std::u16string strName;
     bool ref_flag = false;     // reached from the document's insertions, nested ones included
     std::int32_t ref_no = -1;  // number when written, -1 when not reached
+
+    TEntJwwBlockDef() = default;
+    TEntJwwBlockDef(const TEntJwwBlockDef& other) : TEntJwwBlockDef() { *this = other; }
+    TEntJwwBlockDef(TEntJwwBlockDef&&) noexcept = default;
+    TEntJwwBlockDef& operator=(TEntJwwBlockDef&&) noexcept = default;
+    TEntJwwBlockDef& operator=(const TEntJwwBlockDef& other) {
+        if (this == &other) return *this;
+        att = other.att;
+        nNumber = other.nNumber;
+        bRefferd = other.bRefferd;
+        dtime = other.dtime;
+        strName = other.strName;
+        ref_flag = other.ref_flag;
+        ref_no = other.ref_no;
+        members_ = other.members_ ? std::make_unique<TEntJwwBlockMembers>(*other.members_) : nullptr;
+        return *this;
+    }
+
+    bool HasMembers() const { return members_ != nullptr; }
+    // The members to change, made empty on first use.
+    TEntJwwBlockMembers& EditMembers() {
+        if (!members_) members_ = std::make_unique<TEntJwwBlockMembers>();
+        return *members_;
+    }
+    // The members, or an empty set.
+    const TEntJwwBlockMembers& Members() const {
+        static const TEntJwwBlockMembers none;
+        return members_ ? *members_ : none;
+    }
+
+private:
+    std::unique_ptr<TEntJwwBlockMembers> members_;
 };
 
 // Calls visit(kind, records, count) for the entity arrays of one entity list, given with their
@@ -144,9 +183,9 @@ void VisitEntityArrays(Visit&& visit, L& lines, N& line_n, E& arcs, N& arc_n, T&
 }
 
 // VisitEntityArrays over the members of a block definition.
-template <class Def, class Visit>
-    requires std::same_as<std::remove_const_t<Def>, TEntJwwBlockDef>
-void ForEachEntityArray(Def& def, Visit&& visit) {
+template <class Members, class Visit>
+    requires std::same_as<std::remove_const_t<Members>, TEntJwwBlockMembers>
+void ForEachEntityArray(Members& def, Visit&& visit) {
     VisitEntityArrays(visit, def.mLine, def.mLineN, def.mEnko, def.mEnkoN, def.mTen, def.mTenN, def.mMoji,
                       def.mMojiN, def.mSunpo, def.mSunpoN, def.mSolid, def.mSolidN, def.mBlock, def.mBlockN);
 }

@@ -37,6 +37,9 @@ void RepairTextSizes(TEntJwwMoji& text) {
 
 // Entries of the order table the bytes after the count could still describe: every object
 // begins with a tag of at least two bytes.
+// The smallest block definition: tag, attributes, three numbers, an empty name and count.
+constexpr std::size_t kMinDefinitionBytes = 2 + 13 + 12 + 1 + 2;
+
 std::size_t PlausibleObjects(const ByteReader& in, std::uint32_t count) {
     return std::min<std::size_t>(count, in.remaining() / 2 + 1);
 }
@@ -67,6 +70,7 @@ bool ObjectArchiveReader::ReadObjectsAndDefinitions(std::uint32_t count) {
         ReadObjectList(count, doc_, doc_.EntNo);
         std::uint32_t definitions = 0;
         if (!ReadCount(in_, definitions)) throw FormatError{};
+        doc_.EntBlockDef.reserve(std::min<std::size_t>(definitions, in_.remaining() / kMinDefinitionBytes + 1));
         for (std::uint32_t i = 0; i < definitions; ++i) ReadDefinition(i + 1);
         // A dropped record means the data ended early, even when it was the very last one.
         complete = !dropped_;
@@ -81,7 +85,7 @@ bool ObjectArchiveReader::ReadObjectsAndDefinitions(std::uint32_t count) {
 
 template <class Owner>
 void ObjectArchiveReader::ReadObjectList(std::uint32_t count, Owner& owner, std::vector<TEntJwwNo>& order) {
-    plain_factor_ = std::is_same_v<Owner, TEntJwwBlockDef> ? 0.0 : 1.0;
+    plain_factor_ = std::is_same_v<Owner, TEntJwwBlockMembers> ? 0.0 : 1.0;
     std::uint32_t read = 0;
     while (read < count) {
         const std::int32_t kind = ReadTag(true);
@@ -110,9 +114,10 @@ void ObjectArchiveReader::ReadDefinition(std::uint32_t position) {
     if (!ReadCount(in_, count)) throw FormatError{};
     ++next_map_number_;
     doc_.EntBlockDef.push_back(std::move(def));
-    TEntJwwBlockDef& stored = doc_.EntBlockDef.back();
-    stored.mNo.reserve(PlausibleObjects(in_, count));
-    ReadObjectList(count, stored, stored.mNo);
+    if (count == 0) return;
+    TEntJwwBlockMembers& members = doc_.EntBlockDef.back().EditMembers();
+    members.mNo.reserve(PlausibleObjects(in_, count));
+    ReadObjectList(count, members, members.mNo);
 }
 
 std::int32_t ObjectArchiveReader::ReadTag(bool object_list) {

@@ -4,9 +4,10 @@
 #include <array>
 #include <cmath>
 #include <string_view>
-#include <unordered_map>
+#include <span>
 
 #include "figure/archive_strings.h"
+#include "figure/definition_index.h"
 #include "util/byte_writer.h"
 
 namespace torvane {
@@ -96,9 +97,10 @@ std::size_t EstimatedBytes(const TJcfData& doc) {
     std::size_t bytes = 256 + RecordBytes(doc.EntLine.size(), doc.EntEnko.size(), doc.EntTen.size(), doc.EntMoji.size(),
                                           doc.EntSunpo.size(), doc.EntSolid.size(), doc.EntBlock.size());
     for (const TEntJwwBlockDef& def : doc.EntBlockDef) {
-        bytes += 64 + def.strName.size() + RecordBytes(def.mLine.size(), def.mEnko.size(), def.mTen.size(),
-                                                       def.mMoji.size(), def.mSunpo.size(), def.mSolid.size(),
-                                                       def.mBlock.size());
+        const TEntJwwBlockMembers& m = def.Members();
+        bytes += 64 + def.strName.size() + RecordBytes(m.mLine.size(), m.mEnko.size(), m.mTen.size(),
+                                                       m.mMoji.size(), m.mSunpo.size(), m.mSolid.size(),
+                                                       m.mBlock.size());
     }
     return bytes + bytes / 8;
 }
@@ -106,10 +108,11 @@ std::size_t EstimatedBytes(const TJcfData& doc) {
 class ArchiveWriter {
 public:
     ArchiveWriter(const TJcfData& doc, std::int32_t ver)
-        : doc_(doc), ver_(ver), utf16_((doc.FileOutOpt & 32) != 0) {
-        const std::int32_t defs = Bounded(doc.EntBlockDefN, doc.EntBlockDef.size());
-        for (std::int32_t i = defs - 1; i >= 0; --i) first_def_[doc.EntBlockDef[i].nNumber] = i;
-    }
+        : doc_(doc),
+          ver_(ver),
+          utf16_((doc.FileOutOpt & 32) != 0),
+          first_def_(std::span(doc.EntBlockDef).first(
+              static_cast<std::size_t>(Bounded(doc.EntBlockDefN, doc.EntBlockDef.size())))) {}
 
     std::string Write() {
         const TEntJcfHeader& hd = doc_.Enthd;
@@ -191,9 +194,9 @@ private:
     // The number under which block number n is written: the reached definition's ref_no,
     // n for a definition not reached, 0 when no definition has the number.
     std::uint32_t BlockNumber(std::uint32_t n) const {
-        const auto found = first_def_.find(n);
-        if (found == first_def_.end()) return 0;
-        const TEntJwwBlockDef& def = doc_.EntBlockDef[found->second];
+        const std::int32_t found = first_def_.Find(n);
+        if (found < 0) return 0;
+        const TEntJwwBlockDef& def = doc_.EntBlockDef[static_cast<std::size_t>(found)];
         return def.ref_flag ? static_cast<std::uint32_t>(def.ref_no) : n;
     }
 
@@ -204,12 +207,13 @@ private:
         out_.U32(def.bRefferd);
         out_.U32(def.dtime);
         WriteArchiveString(out_, def.strName, utf16_);
-        const Entities e{def.mNo, def.N,
-                         {0, Bounded(def.mLineN, def.mLine.size()), Bounded(def.mEnkoN, def.mEnko.size()),
-                          Bounded(def.mTenN, def.mTen.size()), Bounded(def.mMojiN, def.mMoji.size()),
-                          Bounded(def.mSunpoN, def.mSunpo.size()), Bounded(def.mSolidN, def.mSolid.size()),
-                          Bounded(def.mBlockN, def.mBlock.size())},
-                         def.mLine, def.mEnko, def.mTen, def.mMoji, def.mSunpo, def.mSolid, def.mBlock};
+        const TEntJwwBlockMembers& m = def.Members();
+        const Entities e{m.mNo, m.N,
+                         {0, Bounded(m.mLineN, m.mLine.size()), Bounded(m.mEnkoN, m.mEnko.size()),
+                          Bounded(m.mTenN, m.mTen.size()), Bounded(m.mMojiN, m.mMoji.size()),
+                          Bounded(m.mSunpoN, m.mSunpo.size()), Bounded(m.mSolidN, m.mSolid.size()),
+                          Bounded(m.mBlockN, m.mBlock.size())},
+                         m.mLine, m.mEnko, m.mTen, m.mMoji, m.mSunpo, m.mSolid, m.mBlock};
         // The definition takes its map number after its count, before its objects.
         WriteCount(ValidCount(e));
         ++next_map_number_;
@@ -302,7 +306,7 @@ private:
     ByteWriter out_;
     std::array<std::uint32_t, 9> class_numbers_{};
     std::uint32_t next_map_number_ = 1;
-    std::unordered_map<std::uint32_t, std::int32_t> first_def_;
+    TDefinitionIndex first_def_;
 };
 
 }  // namespace

@@ -287,9 +287,12 @@ void TGraph1::EllipsePoints(double cx, double cy, double r, double h, double a, 
                             const TBlockTransform* place) {
     const double step = full ? std::numbers::pi / 36 : da / 72;
     const double c = std::cos(a), s = std::sin(a);
-    double t = full ? 0.0 : sa;
+    const double t = full ? 0.0 : sa;
+    // The angle advances by a rotation: one sine and cosine per ellipse instead of per point.
+    const double cos_step = std::cos(step), sin_step = std::sin(step);
+    double cos_t = std::cos(t), sin_t = std::sin(t);
     for (int k = 0; k <= 72; ++k) {
-        const double px = r * std::cos(t), py = r * h * std::sin(t);
+        const double px = r * cos_t, py = r * h * sin_t;
         const double x = cx + px * c - py * s, y = cy + px * s + py * c;
         if (place != nullptr) {
             const TDPoint p = place->Apply(x, y);
@@ -297,7 +300,9 @@ void TGraph1::EllipsePoints(double cx, double cy, double r, double h, double a, 
         } else {
             WPolyAdd(x, y);
         }
-        t += step;
+        const double next_cos = cos_t * cos_step - sin_t * sin_step;
+        sin_t = sin_t * cos_step + cos_t * sin_step;
+        cos_t = next_cos;
     }
 }
 

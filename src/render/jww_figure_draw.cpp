@@ -171,7 +171,7 @@ void TJwwFigureData::GLDrawALL() {
     for (std::size_t k = 0, nodes = ValidCount(EntBlockTree, EntBlockTreeN); k < nodes; ++k) {
         const TEntJwwBlockTree& node = EntBlockTree[k];
         if (node.defno < 0 || static_cast<std::size_t>(node.defno) >= EntBlockDef.size()) continue;
-        const TEntJwwBlockDef& def = EntBlockDef[static_cast<std::size_t>(node.defno)];
+        const TEntJwwBlockMembers& def = EntBlockDef[static_cast<std::size_t>(node.defno)].Members();
         GLayScale = GroupScale(*this, node.att.nGLayer);
         const bool lf = (node.att.nPenStyle & 0x40) != 0;
         const double x = node.x, y = node.y, r1 = node.r1, r2 = node.r2, r3 = node.r3, r4 = node.r4;

@@ -35,21 +35,23 @@ TJcfData EveryKind(std::int32_t version) {
     dim.Ho1.att = dim.Ho2.att = dim.Te1.att = dim.Te2.att = dim.Kt1.att = dim.Kt2.att = att;
     TEntJwwBlockDef def;
     def.att = att;
-    def.mLine = {With<TEntJwwLine>(att)};
-    def.mEnko = {With<TEntJwwEnko>(att)};
-    def.mTen = {With<TEntJwwTen>(att)};
-    def.mMoji = {With<TEntJwwMoji>(att)};
-    def.mSunpo = {dim};
-    def.mSolid = {With<TEntJwwSolid>(att)};
-    def.mBlock = {With<TEntJwwBlock>(att)};
-    def.mLineN = def.mEnkoN = def.mTenN = def.mMojiN = def.mSunpoN = def.mSolidN = def.mBlockN = 1;
-    doc.EntLine = def.mLine;
-    doc.EntEnko = def.mEnko;
-    doc.EntTen = def.mTen;
-    doc.EntMoji = def.mMoji;
-    doc.EntSunpo = def.mSunpo;
-    doc.EntSolid = def.mSolid;
-    doc.EntBlock = def.mBlock;
+    TEntJwwBlockMembers& members = def.EditMembers();
+    members.mLine = {With<TEntJwwLine>(att)};
+    members.mEnko = {With<TEntJwwEnko>(att)};
+    members.mTen = {With<TEntJwwTen>(att)};
+    members.mMoji = {With<TEntJwwMoji>(att)};
+    members.mSunpo = {dim};
+    members.mSolid = {With<TEntJwwSolid>(att)};
+    members.mBlock = {With<TEntJwwBlock>(att)};
+    members.mLineN = members.mEnkoN = members.mTenN = members.mMojiN = 1;
+    members.mSunpoN = members.mSolidN = members.mBlockN = 1;
+    doc.EntLine = members.mLine;
+    doc.EntEnko = members.mEnko;
+    doc.EntTen = members.mTen;
+    doc.EntMoji = members.mMoji;
+    doc.EntSunpo = members.mSunpo;
+    doc.EntSolid = members.mSolid;
+    doc.EntBlock = members.mBlock;
     doc.EntLineN = doc.EntEnkoN = doc.EntTenN = doc.EntMojiN = doc.EntSunpoN = doc.EntSolidN = doc.EntBlockN = 1;
     doc.EntBlockDef = {def};
     doc.EntBlockDefN = 1;
@@ -69,10 +71,12 @@ std::vector<std::pair<std::string, TEntJwwAttr>> Blocks(const TJcfData& doc) {
                                  {"solid", doc.EntSolid[0].att}, {"block", doc.EntBlock[0].att}});
     add_dim("", doc.EntSunpo[0]);
     const TEntJwwBlockDef& def = doc.EntBlockDef[0];
-    blocks.insert(blocks.end(), {{"def", def.att}, {"def line", def.mLine[0].att}, {"def arc", def.mEnko[0].att},
-                                 {"def point", def.mTen[0].att}, {"def text", def.mMoji[0].att},
-                                 {"def solid", def.mSolid[0].att}, {"def block", def.mBlock[0].att}});
-    add_dim("def ", def.mSunpo[0]);
+    const TEntJwwBlockMembers& members = def.Members();
+    blocks.insert(blocks.end(), {{"def", def.att}, {"def line", members.mLine[0].att},
+                                 {"def arc", members.mEnko[0].att},
+                                 {"def point", members.mTen[0].att}, {"def text", members.mMoji[0].att},
+                                 {"def solid", members.mSolid[0].att}, {"def block", members.mBlock[0].att}});
+    add_dim("def ", members.mSunpo[0]);
     return blocks;
 }
 

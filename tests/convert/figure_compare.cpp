@@ -174,14 +174,16 @@ void ExpectSameFigure(const TJwwFigureData& e, const TJwwFigureData& a, double t
         EXPECT_EQ(x.bRefferd, y.bRefferd) << at;
         EXPECT_EQ(x.dtime, y.dtime) << at;
         EXPECT_EQ(x.strName, y.strName) << at;
-        c.Order(at + " mNo", x.mNo, static_cast<std::size_t>(x.N), y.mNo, static_cast<std::size_t>(y.N));
-        c.List(at + " mLine", x.mLine, x.mLineN, y.mLine, y.mLineN, &Comparer::Line);
-        c.List(at + " mEnko", x.mEnko, x.mEnkoN, y.mEnko, y.mEnkoN, &Comparer::Arc);
-        c.List(at + " mTen", x.mTen, x.mTenN, y.mTen, y.mTenN, &Comparer::Point);
-        c.List(at + " mMoji", x.mMoji, x.mMojiN, y.mMoji, y.mMojiN, &Comparer::Text);
-        c.List(at + " mSunpo", x.mSunpo, x.mSunpoN, y.mSunpo, y.mSunpoN, &Comparer::Dimension);
-        c.List(at + " mSolid", x.mSolid, x.mSolidN, y.mSolid, y.mSolidN, &Comparer::Solid);
-        c.List(at + " mBlock", x.mBlock, x.mBlockN, y.mBlock, y.mBlockN, &Comparer::Block);
+        const TEntJwwBlockMembers& xm = x.Members();
+        const TEntJwwBlockMembers& ym = y.Members();
+        c.Order(at + " mNo", xm.mNo, static_cast<std::size_t>(xm.N), ym.mNo, static_cast<std::size_t>(ym.N));
+        c.List(at + " mLine", xm.mLine, xm.mLineN, ym.mLine, ym.mLineN, &Comparer::Line);
+        c.List(at + " mEnko", xm.mEnko, xm.mEnkoN, ym.mEnko, ym.mEnkoN, &Comparer::Arc);
+        c.List(at + " mTen", xm.mTen, xm.mTenN, ym.mTen, ym.mTenN, &Comparer::Point);
+        c.List(at + " mMoji", xm.mMoji, xm.mMojiN, ym.mMoji, ym.mMojiN, &Comparer::Text);
+        c.List(at + " mSunpo", xm.mSunpo, xm.mSunpoN, ym.mSunpo, ym.mSunpoN, &Comparer::Dimension);
+        c.List(at + " mSolid", xm.mSolid, xm.mSolidN, ym.mSolid, ym.mSolidN, &Comparer::Solid);
+        c.List(at + " mBlock", xm.mBlock, xm.mBlockN, ym.mBlock, ym.mBlockN, &Comparer::Block);
     }
 }
 

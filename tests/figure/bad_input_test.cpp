@@ -51,8 +51,29 @@ TEST(BadInput, HugeCountsAllocateOnlyWhatTheBytesCanHold) {
     defs.Header().Count(0).Count(0xFFFFFFFF).NewClass("CDataList").Attr().U32(1).U32(0).U32(0).Ansi("A").Count(0xFFFFFFFE);
     EXPECT_FALSE(doc.ReadBytes(AsBytes(defs.bytes()), u"x"));
     ASSERT_EQ(doc.EntBlockDefN, 1);
-    EXPECT_LT(doc.EntBlockDef[0].mNo.capacity(), 64u);
-    EXPECT_EQ(doc.EntBlockDef[0].N, 0);
+    EXPECT_LT(doc.EntBlockDef[0].Members().mNo.capacity(), 64u);
+    EXPECT_EQ(doc.EntBlockDef[0].Members().N, 0);
+}
+
+// A stream can hold two million definitions without members in 64 MB: each must cost little
+// more than its header, and copies must not share members.
+TEST(BadInput, DefinitionsWithoutMembersHoldNoMemberStorage) {
+    StreamBuilder s;
+    s.Header().Count(0).Count(3);
+    s.NewClass("CDataList").Attr().U32(1).U32(0).U32(0).Ansi("").Count(0);
+    s.Ref(1).Attr().U32(2).U32(0).U32(0).Ansi("").Count(1).NewClass("CDataSen").Line(0, 0, 1, 0);
+    s.Ref(1).Attr().U32(3).U32(0).U32(0).Ansi("").Count(0);
+    TJcfData doc;
+    ASSERT_TRUE(doc.ReadBytes(AsBytes(s.bytes()), u"x"));
+    ASSERT_EQ(doc.EntBlockDefN, 3);
+    EXPECT_FALSE(doc.EntBlockDef[0].HasMembers());
+    EXPECT_EQ(doc.EntBlockDef[1].Members().mLineN, 1);
+    EXPECT_FALSE(doc.EntBlockDef[2].HasMembers());
+    EXPECT_LE(sizeof(TEntJwwBlockDef), 96u);
+
+    TEntJwwBlockDef copy = doc.EntBlockDef[1];
+    copy.EditMembers().mLine[0].end_x = 5;
+    EXPECT_EQ(doc.EntBlockDef[1].Members().mLine[0].end_x, 1);
 }
 
 TEST(BadInput, OverlongClassNamesAndStringsAreFormatErrors) {

@@ -25,10 +25,11 @@ TEntJwwBlockDef Definition(std::uint32_t number, std::vector<TEntJwwBlock> neste
     TEntJwwBlockDef def;
     def.nNumber = number;
     def.strName = u"D" + std::u16string(1, static_cast<char16_t>(u'0' + number % 10));
-    def.mBlockN = static_cast<std::int32_t>(nested.size());
-    def.mBlock = std::move(nested);
-    for (std::int32_t i = 0; i < def.mBlockN; ++i) def.mNo.push_back({kEntBlock, i});
-    def.N = def.mBlockN;
+    TEntJwwBlockMembers& members = def.EditMembers();
+    members.mBlockN = static_cast<std::int32_t>(nested.size());
+    members.mBlock = std::move(nested);
+    for (std::int32_t i = 0; i < members.mBlockN; ++i) members.mNo.push_back({kEntBlock, i});
+    members.N = members.mBlockN;
     return def;
 }
 
@@ -145,7 +146,8 @@ TEST(BlockTree, EveryDefinitionReachedIsWrittenOnceAndInsertionsKeepTheirTargets
     ASSERT_TRUE(back.ReadBytes(AsBytes(doc.WriteBytes(600)), u"back"));
     ASSERT_EQ(back.EntBlockDefN, 100);
     EXPECT_EQ(back.EntBlock[0].nNumber, 0u);
-    for (std::uint32_t i = 0; i < 100; ++i) EXPECT_EQ(back.EntBlockDef[i].mBlock[0].nNumber, (i + 1) % 100) << i;
+    for (std::uint32_t i = 0; i < 100; ++i)
+        EXPECT_EQ(back.EntBlockDef[i].Members().mBlock[0].nNumber, (i + 1) % 100) << i;
 }
 
 TEST(BlockTree, PlacementsStopAtTheWorkBudget) {
@@ -157,12 +159,12 @@ TEST(BlockTree, PlacementsStopAtTheWorkBudget) {
         doc.EntBlockDef.back().strName.assign(4000, u'N');
     }
     AddDefinition(doc, Definition(20));
-    doc.EntBlockDef.back().mLine.resize(3000);
-    doc.EntBlockDef.back().mLineN = 3000;
+    doc.EntBlockDef.back().EditMembers().mLine.resize(3000);
+    doc.EntBlockDef.back().EditMembers().mLineN = 3000;
     AddInsertion(doc, Insertion(0, 0, 0));
     doc.MakeBlockTree();
     std::int64_t visited = 0;
-    for (const TEntJwwBlockTree& node : doc.EntBlockTree) visited += 1 + doc.EntBlockDef[node.defno].mLineN;
+    for (const TEntJwwBlockTree& node : doc.EntBlockTree) visited += 1 + doc.EntBlockDef[node.defno].Members().mLineN;
     EXPECT_LE(visited, kPlacedEntityBudget);
     EXPECT_GT(visited, kPlacedEntityBudget - 3001);
     EXPECT_EQ(doc.EntBlockTree.back().level, 20);  // some placements of the lines fit

@@ -224,11 +224,12 @@ TEST(FigureExtents, ArcSolids) {
 TEST(FigureExtents, BlockContentsGoThroughTheTreeNodes) {
     TJcfData jcf;
     TEntJwwBlockDef def;
-    def.mLine.push_back(Line(0, 0, 10, 0));
-    def.mTen.emplace_back();
-    def.mTen[0].start_x = 0, def.mTen[0].start_y = 5;
-    def.mMoji.push_back(Moji(0, 0, 0.01, 0.01));  // placeholder: skipped before placing
-    def.mLineN = 1, def.mTenN = 1, def.mMojiN = 1;
+    TEntJwwBlockMembers& members = def.EditMembers();
+    members.mLine.push_back(Line(0, 0, 10, 0));
+    members.mTen.emplace_back();
+    members.mTen[0].start_x = 0, members.mTen[0].start_y = 5;
+    members.mMoji.push_back(Moji(0, 0, 0.01, 0.01));  // placeholder: skipped before placing
+    members.mLineN = 1, members.mTenN = 1, members.mMojiN = 1;
     jcf.EntBlockDef.push_back(def);
     // Rotation by 90° with scale (2, 3) about the insertion point (100, 100).
     TEntJwwBlockTree node;
@@ -249,13 +250,14 @@ TEST(FigureExtents, BlockContentsGoThroughTheTreeNodes) {
 TEST(FigureExtents, EveryKindInsideABlockIsPlaced) {
     TJcfData jcf;
     TEntJwwBlockDef def;
-    def.mEnko.push_back(Enko(0, 0, 1, 0, 0, 0, 1, true));
+    TEntJwwBlockMembers& members = def.EditMembers();
+    members.mEnko.push_back(Enko(0, 0, 1, 0, 0, 0, 1, true));
     TEntJwwSunpo sunpo;
     sunpo.Sen = Line(0, 0, 2, 0);
-    def.mSunpo.push_back(sunpo);
-    def.mSolid.push_back(ArcSolid(101, 0, 0, 1, 1, 0, 0, kPi / 2, 0));
-    def.mMoji.push_back(Moji(0, 0, 1, 0, u"^@BMx.bmp,3,4"));
-    def.mEnkoN = def.mSunpoN = def.mSolidN = def.mMojiN = 1;
+    members.mSunpo.push_back(sunpo);
+    members.mSolid.push_back(ArcSolid(101, 0, 0, 1, 1, 0, 0, kPi / 2, 0));
+    members.mMoji.push_back(Moji(0, 0, 1, 0, u"^@BMx.bmp,3,4"));
+    members.mEnkoN = members.mSunpoN = members.mSolidN = members.mMojiN = 1;
     jcf.EntBlockDef.push_back(def);
     TEntJwwBlockTree node;
     node.defno = 0, node.x = 50, node.y = 60, node.r1 = 2, node.r2 = 0, node.r3 = 0, node.r4 = 2;
@@ -266,8 +268,9 @@ TEST(FigureExtents, EveryKindInsideABlockIsPlaced) {
 TEST(FigureExtents, BrokenPlacementsAreIgnored) {
     TJcfData jcf;
     TEntJwwBlockDef def;
-    def.mLine.push_back(Line(1, 1, 2e12, 1));
-    def.mLineN = 1;
+    TEntJwwBlockMembers& members = def.EditMembers();
+    members.mLine.push_back(Line(1, 1, 2e12, 1));
+    members.mLineN = 1;
     jcf.EntBlockDef.push_back(def);
     TEntJwwBlockTree node;
     node.defno = 0, node.x = 0, node.y = 0, node.r1 = kNaN, node.r4 = 1;

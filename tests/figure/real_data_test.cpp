@@ -138,13 +138,15 @@ void ExpectDocument(const TJwwFigureData& doc, const json& reference) {
     EXPECT_EQ(hd.n2, doc.EntBlockDefN);
     for (std::size_t i = 0; i < defs.size(); ++i) {
         const TEntJwwBlockDef& def = doc.EntBlockDef[i];
+        const TEntJwwBlockMembers& members = def.Members();
         const json& x = defs[i];
         ExpectAttr(def.att, x["base"], "definition " + std::to_string(i));
         EXPECT_EQ(def.nNumber, x["number"].get<std::uint32_t>());
         EXPECT_EQ(StrToUtf8(def.strName), x["name"].get<std::string>());
         EXPECT_EQ(def.bRefferd != 0, x["is_referenced"].get<bool>());
-        EXPECT_EQ(def.N, static_cast<std::int32_t>(def.mNo.size()));
-        ExpectEntities(TopLevel{def.mLine, def.mEnko, def.mTen, def.mMoji, def.mBlock}, def.mNo, x["entities"], false);
+        EXPECT_EQ(members.N, static_cast<std::int32_t>(members.mNo.size()));
+        ExpectEntities(TopLevel{members.mLine, members.mEnko, members.mTen, members.mMoji, members.mBlock}, members.mNo,
+                       x["entities"], false);
     }
 }
 

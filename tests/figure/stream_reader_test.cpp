@@ -234,13 +234,13 @@ TEST(StreamReader, DefinitionsShareTheClassMapAndSkipLongTimeStamps) {
     ASSERT_EQ(doc.EntBlockDefN, 3);
     EXPECT_EQ(doc.Enthd.n2, 3);
     EXPECT_EQ(doc.EntBlockDef[0].dtime, 1234u);
-    EXPECT_EQ(doc.EntBlockDef[0].mLineN, 1);
-    EXPECT_EQ(doc.EntBlockDef[0].mLine[0].end_x, 2.0);
-    EXPECT_EQ(doc.EntBlockDef[1].mTen[0].dBairitsu, 0.0);
+    EXPECT_EQ(doc.EntBlockDef[0].Members().mLineN, 1);
+    EXPECT_EQ(doc.EntBlockDef[0].Members().mLine[0].end_x, 2.0);
+    EXPECT_EQ(doc.EntBlockDef[1].Members().mTen[0].dBairitsu, 0.0);
     EXPECT_EQ(doc.EntBlockDef[2].dtime, 3u);
     EXPECT_EQ(doc.EntBlockDef[2].strName, u"C");
-    ASSERT_EQ(doc.EntBlockDef[2].N, 1);
-    EXPECT_EQ(doc.EntBlockDef[2].mTen[0].start_x, 5.0);
+    ASSERT_EQ(doc.EntBlockDef[2].Members().N, 1);
+    EXPECT_EQ(doc.EntBlockDef[2].Members().mTen[0].start_x, 5.0);
     EXPECT_TRUE(doc.EntBlockDef[0].ref_flag);
     EXPECT_EQ(doc.EntBlockTreeN, 1);
 }

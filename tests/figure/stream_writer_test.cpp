@@ -205,10 +205,11 @@ TEST(StreamWriter, OnlyReachedDefinitionsAreWrittenAndRenumbered) {
     TEntJwwLine inner;
     inner.att.nPenStyle = 1;
     inner.att.nPenColor = 1;
-    used.mLine = {inner};
-    used.mLineN = 1;
-    used.mNo = {{kEntLine, 0}, {kEntNone, 0}, {kEntEnko, 0}};
-    used.N = 3;
+    TEntJwwBlockMembers& members = used.EditMembers();
+    members.mLine = {inner};
+    members.mLineN = 1;
+    members.mNo = {{kEntLine, 0}, {kEntNone, 0}, {kEntEnko, 0}};
+    members.N = 3;
     doc.EntBlockDef = {unused, used};
     doc.EntBlockDefN = doc.Enthd.n2 = 2;
     TEntJwwBlock block;
@@ -224,7 +225,7 @@ TEST(StreamWriter, OnlyReachedDefinitionsAreWrittenAndRenumbered) {
     ASSERT_EQ(back.EntBlockDefN, 1);
     EXPECT_EQ(back.EntBlockDef[0].nNumber, 0u);
     EXPECT_EQ(back.EntBlockDef[0].strName, u"used");
-    EXPECT_EQ(back.EntBlockDef[0].N, 1);
+    EXPECT_EQ(back.EntBlockDef[0].Members().N, 1);
     EXPECT_EQ(back.EntBlock[0].nNumber, 0u);
     EXPECT_EQ(doc.EntBlockDef[1].nNumber, 9u);
 }

@@ -136,8 +136,9 @@ TEST_F(DocumentDrawingTest, ReferencePointMarkerIsARedCircleOfFivePixels) {
 
 TEST_F(DocumentDrawingTest, BlockTextsTurnWithEachInsertion) {
     TEntJwwBlockDef def;
-    def.mMoji.push_back(Text(0, 0, 4, u"AB"));
-    def.mMojiN = 1;
+    TEntJwwBlockMembers& members = def.EditMembers();
+    members.mMoji.push_back(Text(0, 0, 4, u"AB"));
+    members.mMojiN = 1;
     Place(def, 10, 10, 1, 0, 0, 1);
     Place(def, 10, 10, 0, -1, 1, 0);  // 90 degrees
     doc.GLDrawALL();
@@ -150,8 +151,9 @@ TEST_F(DocumentDrawingTest, BlockTextsTurnWithEachInsertion) {
 
 TEST_F(DocumentDrawingTest, MirroredBlockRunsTextFromTheMappedEnd) {
     TEntJwwBlockDef def;
-    def.mMoji.push_back(Text(0, 0, 4, u"AB"));
-    def.mMojiN = 1;
+    TEntJwwBlockMembers& members = def.EditMembers();
+    members.mMoji.push_back(Text(0, 0, 4, u"AB"));
+    members.mMojiN = 1;
     Place(def, 10, 10, -1, 0, 0, 1);
     doc.GLDrawALL();
     const auto chars = Chars();
@@ -163,8 +165,9 @@ TEST_F(DocumentDrawingTest, MirroredBlockRunsTextFromTheMappedEnd) {
 
 TEST_F(DocumentDrawingTest, ScaledBlockScalesTextCells) {
     TEntJwwBlockDef def;
-    def.mMoji.push_back(Text(0, 0, 4, u"A"));
-    def.mMojiN = 1;
+    TEntJwwBlockMembers& members = def.EditMembers();
+    members.mMoji.push_back(Text(0, 0, 4, u"A"));
+    members.mMojiN = 1;
     Place(def, 2, 2, 2, 0, 0, 2);
     doc.GLDrawALL();
     const auto chars = Chars();
@@ -179,8 +182,9 @@ TEST_F(DocumentDrawingTest, DimensionValueRecomputedInAScaledBlock) {
     dim.Moji = Text(1, 0.5, 2, u"5");
     dim.Moji.att.nPenWidth = 2;
     TEntJwwBlockDef def;
-    def.mSunpo.push_back(dim);
-    def.mSunpoN = 1;
+    TEntJwwBlockMembers& members = def.EditMembers();
+    members.mSunpo.push_back(dim);
+    members.mSunpoN = 1;
     doc.EntLgrp[0].adScale = 10;
     Place(def, 10, 1, 0, -3, 3, 0);  // turned and three times larger
     doc.GLDrawALL();
@@ -188,7 +192,7 @@ TEST_F(DocumentDrawingTest, DimensionValueRecomputedInAScaledBlock) {
     for (const auto& c : Chars()) drawn += c.text;
     EXPECT_EQ(drawn, u"150");
     device.Clear();
-    doc.EntBlockDef[0].mSunpo[0].Moji.att.nPenWidth = 4;  // not marked for recomputing
+    doc.EntBlockDef[0].EditMembers().mSunpo[0].Moji.att.nPenWidth = 4;  // not marked for recomputing
     doc.GLDrawALL();
     drawn.clear();
     for (const auto& c : Chars()) drawn += c.text;

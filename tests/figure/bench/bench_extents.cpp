@@ -23,7 +23,7 @@ int64_t VisitedEntities(const TJwwFigureData& doc) {
     for (int32_t i = 0; i < doc.EntBlockTreeN; ++i) {
         const int32_t defno = doc.EntBlockTree[static_cast<std::size_t>(i)].defno;
         if (defno < 0) continue;
-        const TEntJwwBlockDef& def = doc.EntBlockDef[static_cast<std::size_t>(defno)];
+        const TEntJwwBlockMembers& def = doc.EntBlockDef[static_cast<std::size_t>(defno)].Members();
         n += int64_t{def.mLineN} + def.mEnkoN + def.mTenN + def.mMojiN + def.mSunpoN + def.mSolidN;
     }
     return n;

@@ -29,7 +29,7 @@ const fs::path& SyntheticFile() {
 
 std::int64_t Entities(const TJcfData& doc) {
     std::int64_t n = doc.Enthd.n1;
-    for (std::int32_t i = 0; i < doc.EntBlockDefN; ++i) n += doc.EntBlockDef[i].N;
+    for (std::int32_t i = 0; i < doc.EntBlockDefN; ++i) n += doc.EntBlockDef[i].Members().N;
     return n;
 }
 

@@ -34,15 +34,16 @@ std::unique_ptr<TJcfData> SyntheticFigure() {
     TEntJwwLine inner;
     inner.att = Attr(3);
     inner.end_x = 100;
-    def.mLine = {inner, inner};
-    def.mLine[1].end_x = 0;
-    def.mLine[1].end_y = 100;
+    TEntJwwBlockMembers& members = def.EditMembers();
+    members.mLine = {inner, inner};
+    members.mLine[1].end_x = 0;
+    members.mLine[1].end_y = 100;
     TEntJwwEnko ring;
     ring.att = Attr(4);
     ring.dHankei = 50;
     ring.dHenpeiRitsu = 1;
     ring.bZenEnFlg = 1;
-    def.mEnko = {ring};
+    members.mEnko = {ring};
     doc->EntBlockDef.push_back(def);
     for (int i = 0; i < 100000; ++i) {
         const double x = next();
