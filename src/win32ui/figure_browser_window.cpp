@@ -29,6 +29,18 @@ void Place(HWND control, int x, int y, int width, int height) {
 
 }  // namespace
 
+// A presenter event, counted while it runs: a message box or dialog it opens handles the
+// program's other messages meanwhile.
+template <class Event>
+void FigureBrowserWindow::Run(Event&& event) {
+    struct Running {
+        int& count;
+        explicit Running(int& n) : count(++n) {}
+        ~Running() { --count; }
+    } running(running_);
+    event();
+}
+
 FigureBrowserWindow::FigureBrowserWindow(TForm1& form, UiServices* ui, DeviceFactory device)
     : form6_(*this, form, ui != nullptr ? *ui : own_ui_, std::move(device)) {}
 
@@ -75,8 +87,8 @@ bool FigureBrowserWindow::CreateControls() {
     }
     return folders_ && columns_ && rows_ && file_type_ &&
            pane_.Create(Handle(), TForm6::PictureCount,
-                        {[this](int tag) { form6_.ThumbnailClick(tag); }, nullptr,
-                         [this](int position) { form6_.ScrollChange(position); }});
+                        {[this](int tag) { Run([&] { form6_.ThumbnailClick(tag); }); }, nullptr,
+                         [this](int position) { Run([&] { form6_.ScrollChange(position); }); }});
 }
 
 void FigureBrowserWindow::LayOut() {
@@ -99,12 +111,12 @@ void FigureBrowserWindow::Open(int alpha, bool on_top) {
     SetWindowPos(Handle(), on_top ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     ShowWindow(Handle(), SW_SHOWNORMAL);
     UpdateWindow(Handle());
-    form6_.FormShow();
+    Run([this] { form6_.FormShow(); });
 }
 
 void FigureBrowserWindow::Close() {
     if (!IsWindowVisible(Handle())) return;
-    form6_.FormClose();
+    Run([this] { form6_.FormClose(); });
     ShowWindow(Handle(), SW_HIDE);
 }
 
@@ -134,7 +146,7 @@ LRESULT FigureBrowserWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM l
         case WM_ENTERSIZEMOVE:
         case WM_EXITSIZEMOVE:
             if (message == WM_SIZE) LayOut();
-            if (redraw_.Due(message, wparam) && IsWindowVisible(Handle())) form6_.Resize();
+            if (redraw_.Due(message, wparam) && IsWindowVisible(Handle())) Run([this] { form6_.Resize(); });
             return 0;
         case WM_SETCURSOR:
             if (cursor_ != nullptr) {
@@ -152,16 +164,16 @@ void FigureBrowserWindow::Command(WORD id, WORD code) {
     const bool chosen = code == CBN_SELCHANGE;
     switch (id) {
         case kFoldersId:
-            if (chosen) form6_.FolderChange(Selected(folders_));
+            if (chosen) Run([this] { form6_.FolderChange(Selected(folders_)); });
             break;
-        case kBrowseId: form6_.BrowseClick(); break;
+        case kBrowseId: Run([this] { form6_.BrowseClick(); }); break;
         case kCloseId: Close(); break;
         case kColumnsId:
         case kRowsId:
-            if (chosen) form6_.GridChange(ColumnItem(), RowItem());
+            if (chosen) Run([this] { form6_.GridChange(ColumnItem(), RowItem()); });
             break;
         case kFileTypeId:
-            if (chosen) form6_.FileTypeChange(FileTypeItem());
+            if (chosen) Run([this] { form6_.FileTypeChange(FileTypeItem()); });
             break;
         default: break;
     }

@@ -27,6 +27,9 @@ public:
     void Close();
     void SetTranslucent(int alpha);
     TWindowBounds Bounds() const;
+    // True while one of its events runs (inside a message box or dialog it opened, when
+    // another window is handled meanwhile).
+    bool Busy() const { return running_ > 0; }
 
     TForm6& Form() { return form6_; }
     HWND Folders() const { return folders_; }
@@ -41,12 +44,15 @@ private:
     HWND Control(const wchar_t* window_class, const wchar_t* text, DWORD style, int id) const;
     void LayOut();
     void Command(WORD id, WORD code);
+    template <class Event>
+    void Run(Event&& event);
 
     Win32UiServices own_ui_;
     TForm6 form6_;
     GdiFont font_;
     HWND folders_ = nullptr;
     HCURSOR cursor_ = nullptr;
+    int running_ = 0;
     RedrawAfterSizing redraw_;
 };
 

@@ -16,6 +16,7 @@ namespace {
 constexpr wchar_t kCaption[] = L"Torvane Ver.2.00";
 constexpr UINT_PTR kMonitorTimer = 1;
 constexpr UINT_PTR kTrackingTimer = 2;
+constexpr UINT_PTR kCloseTimer = 3;
 constexpr int kFirstCommandId = 100;
 constexpr UINT kFirstMenuId = 1000;
 // Fonts in pixels at 96 dots per inch: the palette is not scaled by the screen's resolution.
@@ -182,6 +183,10 @@ LRESULT PaletteWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
         case WM_TIMER:
             if (wparam == kMonitorTimer) form_->Timer1Timer();
             if (wparam == kTrackingTimer) form_->Timer2Timer();
+            if (wparam == kCloseTimer) {
+                KillTimer(Handle(), kCloseTimer);
+                Close();
+            }
             return 0;
         case WM_QUERYENDSESSION: return form_->WMQueryEndSession() ? TRUE : FALSE;
         case WM_CLOSE: Close(); return 0;
@@ -198,6 +203,13 @@ void PaletteWindow::Close() {
     if (figure_dialog_ != nullptr) {
         figure_dialog_->Form().CancelClick();
         close_after_dialog_ = true;
+        return;
+    }
+    // The figure browser is inside a dialog of its own: that dialog is cancelled, and the palette
+    // closes once the browser is done.
+    if (browser_ && browser_->Busy()) {
+        PostMessageW(GetLastActivePopup(browser_->Handle()), WM_COMMAND, IDCANCEL, 0);
+        SetTimer(Handle(), kCloseTimer, 50, nullptr);
         return;
     }
     closed_ = true;

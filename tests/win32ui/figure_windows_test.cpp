@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -183,9 +184,18 @@ void CALLBACK ConfirmFolderDialog(HWND, UINT, UINT_PTR timer, DWORD) {
     }
 }
 
+// The user ends the program from the palette while the folder picker is open.
+void CALLBACK ClosePaletteOverThePicker(HWND, UINT, UINT_PTR timer, DWORD) {
+    if (FindWindowW(L"#32770", L"図形フォルダ指定") != nullptr) {
+        KillTimer(nullptr, timer);
+        PostMessageW(FindWindowW(L"TorvanePalette", nullptr), WM_CLOSE, 0, 0);
+    }
+}
+
 // The browser opened from the palette follows the settings' opacity and stay-on-top; the time
 // to show 30 real figures at 5 x 6 and at 10 x 3 and to scroll one row is printed; "参照"
-// confirmed in the folder shown moves that folder to the top of the list.
+// confirmed in the folder shown moves that folder to the top of the list. Closing the palette
+// while the picker is open cancels the picker first (the browser goes with the palette).
 TEST(FigureBrowserWindow, OpensTranslucentOnTopAndShowsThirtyFiguresInTime) {
     if (!test::DataDir()) GTEST_SKIP() << "no real data";
     test::TempDir dir;
@@ -226,22 +236,31 @@ TEST(FigureBrowserWindow, OpensTranslucentOnTopAndShowsThirtyFiguresInTime) {
     EXPECT_EQ(GetWindowLongW(browser->Handle(), GWL_EXSTYLE) & WS_EX_LAYERED, 0);
     EXPECT_TRUE(ui.messages.empty());
 
-    const double again = milliseconds([&] { browser->Form().FormShow(); });
+    // The fastest of three, as the machine's other work allows.
+    double again = first;
+    for (int i = 0; i < 3; ++i) again = std::min(again, milliseconds([&] { browser->Form().FormShow(); }));
     const double wide = milliseconds([&] { browser->Form().GridChange(9, 2); });
     const double scroll = milliseconds([&] { browser->Form().ScrollChange(10); });
     EXPECT_GT(browser->Pane().PictureRect(30).right, 0) << "10 x 3 shows all 30";
-    std::printf("[ measure  ] browser, 30 real JWS figures: 5 x 6 first %.0f ms, again %.0f ms; 10 x 3 %.0f ms; "
+    std::printf("[ measure  ] browser, 30 real JWS figures: 5 x 6 first %.0f ms, fastest again %.0f ms; 10 x 3 %.0f ms; "
                 "one row scrolled %.0f ms\n",
                 first, again, wide, scroll);
 
+    HWND browse = FindWindowExW(browser->Handle(), nullptr, L"Button", L"参照");
     const UINT_PTR timer = SetTimer(nullptr, 0, 50, ConfirmFolderDialog);
-    browser->Form().BrowseClick();
+    SendMessageW(browse, BM_CLICK, 0, 0);
     KillTimer(nullptr, timer);
     EXPECT_EQ(form.BrowserFolders, (std::vector<std::u16string>{PathText(folder / ""), PathText(dir / u8"平面" / "")}));
     EXPECT_EQ(SendMessageW(browser->Folders(), CB_GETCOUNT, 0, 0), 2);
     EXPECT_EQ(SendMessageW(browser->Folders(), CB_GETCURSEL, 0, 0), 0);
     EXPECT_EQ(browser->Form().Zpath, folder / "");
-    palette.ClosePalette();
+
+    const UINT_PTR closing = SetTimer(nullptr, 0, 50, ClosePaletteOverThePicker);
+    SendMessageW(browse, BM_CLICK, 0, 0);
+    KillTimer(nullptr, closing);
+    EXPECT_EQ(form.BrowserFolders.size(), 2u) << "cancelled";
+    EXPECT_TRUE(IsWindow(palette.Handle())) << "closed only after the picker";
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(palette.Handle()); }));
     EXPECT_GT(form.Geometry.Form6.Width, 0);
 }
 
