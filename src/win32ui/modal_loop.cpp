@@ -6,7 +6,7 @@ void RunModalLoop(HWND window, HWND owner, const std::function<bool()>& done) {
     const bool owner_enabled = owner != nullptr && IsWindowEnabled(owner);
     if (owner_enabled) EnableWindow(owner, FALSE);
     MSG msg;
-    while (!done()) {
+    while (!done() && IsWindow(window)) {
         if (GetMessageW(&msg, nullptr, 0, 0) <= 0) {
             PostQuitMessage(static_cast<int>(msg.wParam));
             break;

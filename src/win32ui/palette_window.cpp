@@ -198,9 +198,10 @@ LRESULT PaletteWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
 
 void PaletteWindow::Close() {
     if (closed_) return;
-    // The figure selection dialog reads into the form's documents: it ends first, the palette
-    // right after it.
+    // The figure selection dialog reads into the form's documents: it ends first (its message
+    // box too), the palette right after it.
     if (figure_dialog_ != nullptr) {
+        PostMessageW(GetLastActivePopup(figure_dialog_->Handle()), WM_COMMAND, IDCANCEL, 0);
         figure_dialog_->Form().CancelClick();
         close_after_dialog_ = true;
         return;
