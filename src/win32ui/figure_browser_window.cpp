@@ -23,10 +23,6 @@ constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 // Its own taskbar button although the palette opens it.
 constexpr DWORD kExStyle = WS_EX_APPWINDOW;
 
-void Place(HWND control, int x, int y, int width, int height) {
-    MoveWindow(control, x, y, std::max(width, 0), std::max(height, 0), TRUE);
-}
-
 }  // namespace
 
 // A presenter event, counted while it runs: a message box or dialog it opens handles the
@@ -95,15 +91,15 @@ void FigureBrowserWindow::LayOut() {
     RECT client{};
     GetClientRect(Handle(), &client);
     const int browse_width = 68;
-    Place(folders_, kMargin, 3, client.right - 3 * kMargin - browse_width, kDropDownHeight);
-    Place(GetDlgItem(Handle(), kBrowseId), client.right - kMargin - browse_width, 3, browse_width, kButtonHeight);
+    PlaceChild(folders_, kMargin, 3, client.right - 3 * kMargin - browse_width, kDropDownHeight);
+    PlaceChild(GetDlgItem(Handle(), kBrowseId), client.right - kMargin - browse_width, 3, browse_width, kButtonHeight);
     pane_.Place({0, kBar, client.right, client.bottom - kBar});
     const int y = client.bottom - kBar + 3;
-    Place(GetDlgItem(Handle(), kCloseId), kMargin, y, 26, kButtonHeight);
-    Place(columns_, 36, y, 48, kDropDownHeight);
-    Place(GetDlgItem(Handle(), kTimesId), 86, y, 16, kButtonHeight);
-    Place(rows_, 104, y, 48, kDropDownHeight);
-    Place(file_type_, 160, y, 80, kDropDownHeight);
+    PlaceChild(GetDlgItem(Handle(), kCloseId), kMargin, y, 26, kButtonHeight);
+    PlaceChild(columns_, 36, y, 48, kDropDownHeight);
+    PlaceChild(GetDlgItem(Handle(), kTimesId), 86, y, 16, kButtonHeight);
+    PlaceChild(rows_, 104, y, 48, kDropDownHeight);
+    PlaceChild(file_type_, 160, y, 80, kDropDownHeight);
 }
 
 void FigureBrowserWindow::Open(int alpha, bool on_top) {

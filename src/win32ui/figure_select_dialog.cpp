@@ -26,10 +26,6 @@ constexpr int kMinimumTabsWidth = 120;
 constexpr int kFontPixels = 13;
 constexpr int kDropDownHeight = 200;
 
-void Place(HWND control, int x, int y, int width, int height) {
-    MoveWindow(control, x, y, std::max(width, 0), std::max(height, 0), TRUE);
-}
-
 void FillChoices(HWND combo, std::initializer_list<const wchar_t*> items) {
     for (const wchar_t* item : items) SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
 }
@@ -136,25 +132,25 @@ void FigureSelectDialog::LayOut() {
     GetWindowRect(status_, &status);
     const int bottom = client.bottom - (status.bottom - status.top) - kMargin;
 
-    Place(columns_, 8, 4, 44, kDropDownHeight);
-    Place(GetDlgItem(Handle(), kTimesId), 54, 8, 16, 16);
-    Place(rows_, 72, 4, 44, kDropDownHeight);
-    Place(GetDlgItem(Handle(), IDOK), 130, 3, 100, 24);
-    Place(GetDlgItem(Handle(), IDCANCEL), 236, 3, 100, 24);
+    PlaceChild(columns_, 8, 4, 44, kDropDownHeight);
+    PlaceChild(GetDlgItem(Handle(), kTimesId), 54, 8, 16, 16);
+    PlaceChild(rows_, 72, 4, 44, kDropDownHeight);
+    PlaceChild(GetDlgItem(Handle(), IDOK), 130, 3, 100, 24);
+    PlaceChild(GetDlgItem(Handle(), IDCANCEL), 236, 3, 100, 24);
 
     panel_width_ = std::clamp(panel_width_, kMinimumPanelWidth,
                               std::max<int>(kMinimumPanelWidth, client.right - kSplitter - kMinimumTabsWidth));
     const int half = (panel_width_ - kMargin - 2) / 2;
-    Place(drives_.Handle(), kMargin, kTopBar, half, kDropDownHeight);
-    Place(file_type_, kMargin + half + 2, kTopBar, panel_width_ - kMargin - half - 2, kDropDownHeight);
-    Place(tree_.Handle(), kMargin, kTopBar + kLineHeight, panel_width_ - kMargin, bottom - kTopBar - kLineHeight);
+    PlaceChild(drives_.Handle(), kMargin, kTopBar, half, kDropDownHeight);
+    PlaceChild(file_type_, kMargin + half + 2, kTopBar, panel_width_ - kMargin - half - 2, kDropDownHeight);
+    PlaceChild(tree_.Handle(), kMargin, kTopBar + kLineHeight, panel_width_ - kMargin, bottom - kTopBar - kLineHeight);
 
     const int tabs_left = panel_width_ + kSplitter;
     RECT page{tabs_left, kTopBar, client.right - kMargin, bottom};
-    Place(tabs_, page.left, page.top, page.right - page.left, page.bottom - page.top);
+    PlaceChild(tabs_, page.left, page.top, page.right - page.left, page.bottom - page.top);
     SendMessageW(tabs_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
     pane_.Place(page);
-    Place(list_.Handle(), page.left, page.top, page.right - page.left, page.bottom - page.top);
+    PlaceChild(list_.Handle(), page.left, page.top, page.right - page.left, page.bottom - page.top);
     ShowTab(static_cast<int>(SendMessageW(tabs_, TCM_GETCURSEL, 0, 0)));
 }
 
