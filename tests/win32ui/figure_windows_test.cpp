@@ -196,7 +196,7 @@ void CALLBACK ClosePaletteOverThePicker(HWND, UINT, UINT_PTR timer, DWORD) {
 // to show 30 real figures at 5 x 6 and at 10 x 3 and to scroll one row is printed; "参照"
 // confirmed in the folder shown moves that folder to the top of the list. Closing the palette
 // while the picker is open cancels the picker first (the browser goes with the palette).
-TEST(FigureBrowserWindow, OpensTranslucentOnTopAndShowsThirtyFiguresInTime) {
+TEST(FigureBrowserWindow, OpensAsTheSettingsSayPicksAFolderAndTimesThirtyFigures) {
     if (!test::DataDir()) GTEST_SKIP() << "no real data";
     test::TempDir dir;
     const fs::path folder = dir / u8"図形";
