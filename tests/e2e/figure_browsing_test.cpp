@@ -171,6 +171,7 @@ TEST_F(FigureBrowsingTest, ImportsIntoSlotsAndPastesFromTheBrowser) {
     EXPECT_EQ(NameOfHex(written.lines[SettingsFile::kFirstClip + 1]), from_jwk) << "the import replaced row 0";
     EXPECT_EQ(written.lines[SettingsFile::kFirstClip + 2], "");
     EXPECT_EQ(written.lines[kZukeiFold], HexName(Utf8(folder)));
+    EXPECT_EQ(written.lines[kFolderCount + 1], HexName(Utf8(folder / ""))) << "the recent folder";
     EXPECT_GT(written.Number(kForm6Width), 0) << "the browser's place is kept";
 }
 
