@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "platform/win32/wide_text.h"
 
 namespace torvane {
@@ -13,6 +15,14 @@ HWND CreateControl(HWND parent, const wchar_t* window_class, const wchar_t* text
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     if (control != nullptr) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return control;
+}
+
+HWND CreateControl(HWND parent, const wchar_t* window_class, const wchar_t* text, DWORD style, int id, HFONT font) {
+    return CreateControl(parent, window_class, text, style, RECT{}, id, font);
+}
+
+void PlaceChild(HWND control, int x, int y, int width, int height) {
+    MoveWindow(control, x, y, std::max(width, 0), std::max(height, 0), TRUE);
 }
 
 std::u16string WindowText(HWND window) {

@@ -10,6 +10,10 @@ namespace torvane {
 // could not be made.
 HWND CreateControl(HWND parent, const wchar_t* window_class, const wchar_t* text, DWORD style, const RECT& bounds,
                    int id, HFONT font, DWORD ex_style = 0);
+// The same, placed later.
+HWND CreateControl(HWND parent, const wchar_t* window_class, const wchar_t* text, DWORD style, int id, HFONT font);
+// Moves a child to (x, y) in its parent at that size, sizes below 0 taken as 0.
+void PlaceChild(HWND control, int x, int y, int width, int height);
 // The text of a window or control.
 std::u16string WindowText(HWND window);
 void SetControlText(HWND window, std::u16string_view text);

@@ -140,7 +140,9 @@ void ClipViewerWindow::ShowModal() {
         form_->FormShow(*this);
         FocusEdit1();
     };
-    RunModal(owner_, Handle(), closed_, shown, [this](MSG& msg) { return FilterMessage(msg); });
+    RunModalLoop(Handle(), owner_, [this] { return closed_; },
+                 shown,
+                 [this](MSG& msg) { return FilterMessage(msg); });
     Close();
 }
 

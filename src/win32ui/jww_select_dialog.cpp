@@ -75,7 +75,7 @@ void JwwSelectDialog::ShowModal() {
         form_->FormShow(*this);
         SetFocus(list_);
     };
-    RunModal(owner_, Handle(), closed_, shown, [this](MSG& msg) { return IsDialogMessageW(Handle(), &msg) != FALSE; });
+    RunModalLoop(Handle(), owner_, [this] { return closed_; }, shown);
     ReadBounds(Handle(), form_->Bounds);
 }
 

@@ -2,25 +2,30 @@
 
 namespace torvane {
 
-void RunModal(HWND owner, HWND window, const bool& closed, const std::function<void()>& shown,
-              const MessageFilter& filter) {
-    if (owner != nullptr) EnableWindow(owner, FALSE);
-    ShowWindow(window, SW_SHOW);
-    SetForegroundWindow(window);
-    shown();
+void RunModalLoop(HWND window, HWND owner, const std::function<bool()>& done, const std::function<void()>& shown,
+                  const std::function<bool(MSG&)>& filter) {
+    const bool owner_enabled = owner != nullptr && IsWindowEnabled(owner);
+    if (owner_enabled) EnableWindow(owner, FALSE);
+    if (shown) {
+        ShowWindow(window, SW_SHOW);
+        SetForegroundWindow(window);
+        shown();
+    }
     MSG msg{};
-    while (!closed) {
-        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-        if (got == 0) {
+    while (!done() && IsWindow(window)) {
+        if (GetMessageW(&msg, nullptr, 0, 0) <= 0) {
             PostQuitMessage(static_cast<int>(msg.wParam));
             break;
         }
-        if (got < 0) break;
-        if (filter && filter(msg)) continue;
+        const bool handled = filter ? filter(msg) : IsDialogMessageW(window, &msg) != FALSE;
+        if (handled) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
-    if (owner != nullptr) EnableWindow(owner, TRUE);
+    if (owner_enabled) {
+        EnableWindow(owner, TRUE);
+        SetActiveWindow(owner);
+    }
 }
 
 }  // namespace torvane

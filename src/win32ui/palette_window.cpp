@@ -4,10 +4,12 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "app/palette_hit_test.h"
 #include "platform/win32/wide_text.h"
 #include "win32ui/clip_viewer_window.h"
+#include "win32ui/figure_select_dialog.h"
 #include "win32ui/jww_select_dialog.h"
 #include "win32ui/settings_dialog.h"
 
@@ -17,6 +19,7 @@ namespace {
 constexpr wchar_t kCaption[] = L"Torvane Ver.2.00";
 constexpr UINT_PTR kMonitorTimer = 1;
 constexpr UINT_PTR kTrackingTimer = 2;
+constexpr UINT_PTR kCloseTimer = 3;
 constexpr int kFirstCommandId = 100;
 constexpr UINT kFirstMenuId = 1000;
 // Fonts in pixels at 96 dots per inch: the palette is not scaled by the screen's resolution.
@@ -183,6 +186,10 @@ LRESULT PaletteWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
         case WM_TIMER:
             if (wparam == kMonitorTimer) form_->Timer1Timer();
             if (wparam == kTrackingTimer) form_->Timer2Timer();
+            if (wparam == kCloseTimer) {
+                KillTimer(Handle(), kCloseTimer);
+                Close();
+            }
             return 0;
         case WM_QUERYENDSESSION: return form_->WMQueryEndSession() ? TRUE : FALSE;
         case WM_CLOSE: Close(); return 0;
@@ -194,6 +201,21 @@ LRESULT PaletteWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
 
 void PaletteWindow::Close() {
     if (closed_) return;
+    // The figure selection dialog reads into the form's documents: it ends first (its message
+    // box too), the palette right after it.
+    if (figure_dialog_ != nullptr) {
+        PostMessageW(GetLastActivePopup(figure_dialog_->Handle()), WM_COMMAND, IDCANCEL, 0);
+        figure_dialog_->Form().CancelClick();
+        close_after_dialog_ = true;
+        return;
+    }
+    // The figure browser is inside a dialog of its own: that dialog is cancelled, and the palette
+    // closes once the browser is done.
+    if (browser_ && browser_->Busy()) {
+        PostMessageW(GetLastActivePopup(browser_->Handle()), WM_COMMAND, IDCANCEL, 0);
+        SetTimer(Handle(), kCloseTimer, 50, nullptr);
+        return;
+    }
     closed_ = true;
     // A modal window over the palette closes first: its form still uses the palette's objects.
     if (HWND popup = GetLastActivePopup(Handle()); popup != Handle()) SendMessageW(popup, WM_CLOSE, 0, 0);
@@ -367,12 +389,47 @@ void PaletteWindow::ShowClipViewer(TForm3& viewer) {
     if (window.Create(Handle(), viewer)) window.ShowModal();
 }
 
-// The figure browser and the figure selection dialog are other windows, not built yet: their
-// commands are offered and do nothing.
-void PaletteWindow::SetBrowserFolders(const std::vector<std::u16string>&) {}
-void PaletteWindow::CloseFigureBrowser() {}
-void PaletteWindow::ShowFigureBrowser(int, bool) {}
-void PaletteWindow::SetFigureBrowserTranslucent(int) {}
-bool PaletteWindow::ShowFigureSelectDialog(TFigureSelection&) { return false; }
+void PaletteWindow::SetBrowserFolders(const std::vector<std::u16string>& folders) {
+    if (!browser_) return;
+    const bool chosen = form_->ZukeiBrwF >= 0 && form_->ZukeiBrwF < static_cast<int>(folders.size());
+    browser_->SetFolderList(folders, chosen ? form_->ZukeiBrwF : -1);
+}
+
+// The browser is made at its first opening, where it was last, and kept until the palette closes.
+void PaletteWindow::ShowFigureBrowser(int alpha, bool on_top) {
+    if (!browser_) {
+        auto browser = std::make_unique<FigureBrowserWindow>(*form_);
+        if (!browser->Create(form_->Geometry.Form6)) return;
+        browser_ = std::move(browser);
+    }
+    browser_->Open(alpha, on_top);
+}
+
+void PaletteWindow::SetFigureBrowserTranslucent(int alpha) {
+    if (browser_) browser_->SetTranslucent(alpha);
+}
+
+// Destroyed without being hidden first: the palette is closing.
+void PaletteWindow::CloseFigureBrowser() {
+    if (!browser_) return;
+    if (IsWindowVisible(browser_->Handle())) browser_->Form().FormClose();
+    form_->Geometry.Form6 = browser_->Bounds();
+    browser_.reset();
+}
+
+bool PaletteWindow::ShowFigureSelectDialog(TFigureSelection& selection) {
+    if (!form_->JWS || !form_->JWK) return false;
+    FigureSelectDialog dialog(*form_->JWS, *form_->JWK);
+    figure_dialog_ = &dialog;
+    bool chosen = false;
+    if (dialog.Open(Handle(), selection, form_->Geometry)) {
+        dialog.RunModal();
+        chosen = dialog.Finish(selection, form_->Geometry);
+    }
+    figure_dialog_ = nullptr;
+    if (!std::exchange(close_after_dialog_, false)) return chosen;
+    PostMessageW(Handle(), WM_CLOSE, 0, 0);
+    return false;
+}
 
 }  // namespace torvane

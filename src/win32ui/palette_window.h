@@ -2,14 +2,18 @@
 #include <windows.h>
 
 #include <array>
+#include <memory>
 
 #include "app/form1.h"
 #include "platform/win32/gdi_objects.h"
 #include "platform/win32/window_base.h"
 #include "win32ui/clip_field.h"
+#include "win32ui/figure_browser_window.h"
 #include "win32ui/palette_strip.h"
 
 namespace torvane {
+
+class FigureSelectDialog;
 
 // The palette: TForm1's borderless main window. It shows what the form hands it (style,
 // layout, clip buttons, indicator, label, menu) and forwards the window's events (mouse,
@@ -26,6 +30,8 @@ public:
     HWND CommandButton(int index) const { return commands_[static_cast<std::size_t>(index)]; }
     const ClipField& Field() const { return field_; }
     const PaletteStrip& Strip() const { return strip_; }
+    // The figure browser once it was opened.
+    FigureBrowserWindow* Browser() const { return browser_.get(); }
 
     void ClearButtonImage(int button) override;
     void LoadButtonImage(int button, const std::filesystem::path& bitmap) override;
@@ -88,6 +94,10 @@ private:
     std::wstring page_label_ = L"P0";
     HCURSOR cursor_ = nullptr;
     bool closed_ = false;
+    std::unique_ptr<FigureBrowserWindow> browser_;
+    // The figure selection dialog while it runs, and a close asked for meanwhile.
+    FigureSelectDialog* figure_dialog_ = nullptr;
+    bool close_after_dialog_ = false;
 };
 
 }  // namespace torvane

@@ -214,9 +214,7 @@ void SettingsDialog::ShowPage(int index) {
 }
 
 void SettingsDialog::ShowModal() {
-    RunModal(
-        owner_, Handle(), closed_, [this] { form_->FormShow(*this); },
-        [this](MSG& msg) { return IsDialogMessageW(Handle(), &msg) != FALSE; });
+    RunModalLoop(Handle(), owner_, [this] { return closed_; }, [this] { form_->FormShow(*this); });
     TRect bounds{form_->Left, form_->Top, 0, 0};
     ReadBounds(Handle(), bounds);
     form_->Left = bounds.Left;

@@ -11,8 +11,8 @@
 #include "palette_view.h"
 #include "support/test_files.h"
 #include "test_host.h"
+#include "thumbnail_check.h"
 #include "torvane_process.h"
-#include "util/bmp_file.h"
 
 namespace torvane {
 namespace {
@@ -23,18 +23,6 @@ using namespace test;
 constexpr int kPoll = 100;  // Ktime of the prepared settings
 
 fs::path Stream(const std::string& name) { return *DataDir() / "streams" / name; }
-
-// A thumbnail holds more than the white ground and its blue one-pixel frame.
-bool ThumbnailShowsAFigure(const fs::path& bmp) {
-    const auto picture = LoadBmp(bmp);
-    if (!picture || picture->width < 3 || picture->height < 3) return false;
-    for (int y = 1; y + 1 < picture->height; ++y) {
-        for (int x = 1; x + 1 < picture->width; ++x) {
-            if (picture->at(x, y) != 0x00FFFFFF) return true;
-        }
-    }
-    return false;
-}
 
 // Waits for the clip count of the work page to reach `count`; the milliseconds it took, or -1.
 double WaitForClips(const fs::path& temp, std::size_t count, long long since_us) {

@@ -1,0 +1,179 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "convert/figure_import.h"
+#include "convert/paste_transform.h"
+#include "figure/jwk_file_builder.h"
+#include "palette_view.h"
+#include "support/test_files.h"
+#include "test_host.h"
+#include "thumbnail_check.h"
+#include "torvane_process.h"
+
+namespace torvane {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace test;
+
+// Lines of the settings file besides SettingsFile's.
+constexpr int kZukeiType = 34, kZukeiFold = 35, kZukeiImgX = 36, kZukeiImgY = 37, kZukeiBrwX = 38, kZukeiBrwY = 39,
+              kZukeiBrwT = 40, kZukeiBrwF = 41, kForm6Width = 58, kFolderCount = 60;
+constexpr int kPoll = 100;  // Ktime of the prepared settings
+
+std::string Utf8(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+HWND WaitForWindow(const wchar_t* window_class, const wchar_t* caption) {
+    HWND found = nullptr;
+    WaitFor([&] { return (found = FindWindowW(window_class, caption)) != nullptr && IsWindowVisible(found); }, 5000);
+    return found;
+}
+
+// The screen position of the middle of picture n of a columns x rows grid in the pane.
+POINT PictureCenter(HWND pane, int columns, int rows, int n) {
+    RECT client{};
+    GetClientRect(pane, &client);
+    const int width = std::max<int>(client.right - GetSystemMetrics(SM_CXVSCROLL), 20) / columns;
+    const int height = std::max<int>(client.bottom, 20) / rows;
+    POINT center{(n - 1) % columns * width + width / 2, (n - 1) / columns * height + height / 2};
+    ClientToScreen(pane, &center);
+    return center;
+}
+
+POINT WindowCenter(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+// A clip whose files are all there, with a thumbnail of a figure.
+std::string WaitForNewClip(const fs::path& temp, std::size_t count) {
+    std::string newest;
+    WaitFor([&] {
+        const auto names = ClipNames(temp);
+        if (names.size() < count) return false;
+        newest = names.back();
+        return ThumbnailShowsAFigure(temp / (newest + ".bmp"));
+    });
+    return newest;
+}
+
+class FigureBrowsingTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!DataDir()) GTEST_SKIP() << "no real data";
+    }
+    TempDir dir;
+    SettingsFile settings;
+};
+
+// A folder "部品集" with a JWS and a JWK figure: both imported from the clip menu through the
+// figure selection dialog, first into the empty first slot, then over that clip; then one click
+// in the figure browser pastes the JWS figure, scaled by the palette's 2, and leaves no clip.
+TEST_F(FigureBrowsingTest, ImportsIntoSlotsAndPastesFromTheBrowser) {
+    const fs::path folder = dir / u8"部品集";
+    fs::create_directory(folder);
+    const fs::path jws_file = folder / u8"平面図.jws";
+    const fs::path jwk_file = folder / u8"部品.jwk";
+    fs::copy_file(*DataDir() / "jws" / "Test1.jws", jws_file);
+    JwkFileBuilder jwk;
+    jwk.Line(0, 0, 100, 0).Line(100, 0, 100, 50).Arc(50, 25, 20, 10000, 0, 360);
+    WriteBytes(jwk_file, jwk.Bytes());
+    const fs::path temp = dir / "Temp";
+    fs::create_directories(temp);
+    WriteBytes(temp / "prev.0", "data object");
+    WriteBytes(temp / "prev.2", "ole private data");
+
+    settings.lines[kZukeiType] = "2";
+    settings.lines[kZukeiFold] = HexName(Utf8(folder));
+    settings.lines[kZukeiImgX] = settings.lines[kZukeiImgY] = "2";
+    settings.lines[kZukeiBrwX] = settings.lines[kZukeiBrwY] = "2";
+    settings.lines[kZukeiBrwT] = "1";
+    settings.lines[kZukeiBrwF] = "0";
+    settings.lines[kFolderCount] = "1";
+    settings.lines.insert(settings.lines.begin() + kFolderCount + 1, HexName(Utf8(folder / "")));
+    settings.Write(dir / "torvane.dat");
+    TestHost host(L"図面.jww", dir / "pasted.1");
+    TorvaneProcess torvane(dir.path());
+    HWND palette = torvane.Start();
+    ASSERT_NE(palette, nullptr);
+    const PaletteView view(palette, settings);
+
+    // The conversions the palette is to make, with one document as it uses one.
+    TJcfData jcf;
+    TJwsData jws;
+    TJwkData jwk_doc;
+    ASSERT_TRUE(jws.FileCheck(jws_file) && jws.FileIn(jws_file));
+    ASSERT_TRUE(JWStoJCLF(jws, jcf, dir / "jws.1"));
+    ASSERT_TRUE(jwk_doc.FileCheck(jwk_file) && jwk_doc.FileIn(jwk_file));
+    ASSERT_TRUE(JWKtoJCLF(jwk_doc, jcf, dir / "jwk.1"));
+
+    // Into the empty first slot: a double-click on the first picture (平面図.jws, by name).
+    ASSERT_TRUE(view.ChooseFromMenu(view.ClipButtonCenter(1), "Z"));
+    HWND dialog = WaitForWindow(L"TorvaneFigureSelect", L"図形選択");
+    ASSERT_NE(dialog, nullptr);
+    HWND pane = FindChild(dialog, L"TorvaneThumbnailPane", L"");
+    ASSERT_NE(pane, nullptr);
+    const POINT first = PictureCenter(pane, 2, 2, 1);
+    ClickAt(first);
+    ClickAt(first);
+    const std::string from_jws = WaitForNewClip(temp, 1);
+    ASSERT_FALSE(from_jws.empty()) << "no clip from the JWS file";
+    EXPECT_FALSE(IsWindowVisible(dialog));
+    EXPECT_EQ(ReadBytes(temp / (from_jws + ".1")), ReadBytes(dir / "jws.1"));
+    EXPECT_EQ(ReadBytes(temp / (from_jws + ".0")), "data object");
+    EXPECT_EQ(ReadBytes(temp / (from_jws + ".2")), "ole private data");
+
+    // Over that clip: a click on the second picture (部品.jwk) and "ＯＫ(&Y)".
+    ASSERT_TRUE(view.ChooseFromMenu(view.ClipButtonCenter(1), "Z"));
+    dialog = WaitForWindow(L"TorvaneFigureSelect", L"図形選択");
+    ASSERT_NE(dialog, nullptr);
+    pane = FindChild(dialog, L"TorvaneThumbnailPane", L"");
+    ClickAt(PictureCenter(pane, 2, 2, 2));
+    ClickAt(WindowCenter(FindChild(dialog, L"Button", L"ＯＫ(&Y)")));
+    const std::string from_jwk = WaitForNewClip(temp, 2);
+    ASSERT_NE(from_jwk, from_jws) << "no clip from the JWK file";
+    EXPECT_EQ(ReadBytes(temp / (from_jwk + ".1")), ReadBytes(dir / "jwk.1"));
+    EXPECT_EQ(ReadBytes(temp / (from_jwk + ".2")), "ole private data");
+
+    // The browser ("Ｚ") on the recent folder, JWS files only: one click pastes, scaled by 2.
+    HWND scale_box = FindChild(palette, L"ComboBox", L"");
+    ASSERT_NE(scale_box, nullptr);
+    SendMessageW(scale_box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"2"));
+    ClickAt(view.CommandButtonCenter(5));
+    HWND browser = WaitForWindow(L"TorvaneFigureBrowser", L"図形ブラウザ");
+    ASSERT_NE(browser, nullptr);
+    EXPECT_EQ(GetWindow(browser, GW_OWNER), nullptr);
+    EXPECT_NE(GetWindowLongW(browser, GWL_EXSTYLE) & WS_EX_APPWINDOW, 0) << "its own taskbar button";
+    ClickAt(PictureCenter(FindChild(browser, L"TorvaneThumbnailPane", L""), 2, 2, 1));
+    ASSERT_TRUE(WaitFor([&] { return host.PasteCount() == 1; }, 5000)) << "no Ctrl+V reached the host";
+    fs::copy_file(dir / "jws.1", dir / "expected.1");
+    TJcfData expected;
+    PasteTransformFile(dir / "expected.1", u"2", u"0.0", true, true, expected);
+    ASSERT_TRUE(WaitFor([&] { return ReadBytes(dir / "pasted.1") == ReadBytes(dir / "expected.1") + '\0'; }, 2000));
+    TJcfData original, pasted;
+    ASSERT_TRUE(original.FileIn(dir / "jws.1"));
+    ASSERT_TRUE(pasted.FileIn(dir / "pasted.1"));
+    original.GetMinMaxZahyo();
+    pasted.GetMinMaxZahyo();
+    EXPECT_NEAR(pasted.myMaxWx - pasted.myMinWx, 2 * (original.myMaxWx - original.myMinWx), 1e-6);
+    EXPECT_NEAR(pasted.myMaxWy - pasted.myMinWy, 2 * (original.myMaxWy - original.myMinWy), 1e-6);
+    Sleep(4 * kPoll);
+    EXPECT_EQ(ClipNames(temp).size(), 2u) << "the pasted figure is not captured as a clip";
+
+    ASSERT_EQ(torvane.CloseAndWait(), 0);
+    const auto written = SettingsFile::Read(dir / "torvane.dat");
+    EXPECT_EQ(NameOfHex(written.lines[SettingsFile::kFirstClip + 1]), from_jwk) << "the import replaced row 0";
+    EXPECT_EQ(written.lines[SettingsFile::kFirstClip + 2], "");
+    EXPECT_EQ(written.lines[kZukeiFold], HexName(Utf8(folder)));
+    EXPECT_EQ(written.lines[kFolderCount + 1], HexName(Utf8(folder / ""))) << "the recent folder";
+    EXPECT_GT(written.Number(kForm6Width), 0) << "the browser's place is kept";
+}
+
+}  // namespace
+}  // namespace torvane
