@@ -129,6 +129,9 @@ HWND TorvaneProcess::Start(double seconds) {
             return palette_ != nullptr;
         },
         static_cast<int>(seconds * 1000));
+    // The window shows before the palette has laid out its buttons; a click sent meanwhile can
+    // land on the parts still being made.
+    if (palette_ != nullptr) WaitForInputIdle(info_.hProcess, static_cast<DWORD>(seconds * 1000));
     return palette_;
 }
 
