@@ -118,7 +118,7 @@ public:
     virtual void ClosePalette() = 0;
     virtual void StopTrackingTimer() = 0;
 
-    // Other windows. Each may do nothing until that window exists.
+    // Other windows (the headless view shows none of them).
     // The modal dialogs run on their presenters: each opens where the presenter's position
     // says and leaves its last position and size there.
     virtual void ShowSettingsDialog(TForm2& dialog) = 0;
