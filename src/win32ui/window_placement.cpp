@@ -15,7 +15,8 @@ void PlaceWindow(HWND window, HWND owner, const TRect& bounds) {
     const bool sized = bounds.Width > 0 && bounds.Height > 0;
     RECT wanted{bounds.Left, bounds.Top, bounds.Left + (sized ? bounds.Width : now.right - now.left),
                 bounds.Top + (sized ? bounds.Height : now.bottom - now.top)};
-    if (!sized || MonitorFromRect(&wanted, MONITOR_DEFAULTTONULL) == nullptr) {
+    const bool at_origin = bounds.Left == 0 && bounds.Top == 0;
+    if (!sized || at_origin || MonitorFromRect(&wanted, MONITOR_DEFAULTTONULL) == nullptr) {
         MONITORINFO monitor{};
         monitor.cbSize = sizeof monitor;
         GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTOPRIMARY), &monitor);

@@ -74,6 +74,29 @@ TEST(SettingsDialog, ShowsAndReadsBackEveryControlWithinItsLimits) {
     }
 }
 
+// A new settings file puts the dialog at the origin: it opens centred on the screen instead; a
+// position the user left is kept.
+TEST(SettingsDialog, OpensCentredUntilPlacedAndThenWhereItWasLeft) {
+    test::RecordingUi ui;
+    TForm2 form(ui);
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    for (const auto& [left, top] : {std::pair(0, 0), std::pair(40, 30)}) {
+        form.Left = left;
+        form.Top = top;
+        SettingsDialog dialog;
+        ASSERT_TRUE(dialog.Create(nullptr, form));
+        RECT bounds{};
+        GetWindowRect(dialog.Handle(), &bounds);
+        if (left == 0) {
+            EXPECT_NEAR((bounds.left + bounds.right) / 2, (work.left + work.right) / 2, 1);
+            EXPECT_NEAR((bounds.top + bounds.bottom) / 2, (work.top + work.bottom) / 2, 1);
+        } else {
+            EXPECT_EQ(std::pair(bounds.left, bounds.top), std::pair(40L, 30L));
+        }
+    }
+}
+
 // A value refused on the third tab's OK brings the first tab back with the field focused.
 TEST(SettingsDialog, ARefusedValueShowsTheFirstTabWithItsFieldFocused) {
     test::RecordingUi ui;
