@@ -65,7 +65,8 @@ void TForm1::FormShow() {
     ListBox2.clear();
     BuildPalette();
     if (KanBoot == 1) StartMonitorFlag = true;
-    view_.StartTrackingTimer(500);
+    // The first tick at once: the paste target is known from the palette's first moment.
+    Timer2Timer();
 }
 
 void TForm1::ApplicationActivate() {

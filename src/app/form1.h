@@ -29,6 +29,12 @@ inline constexpr int PageCount = 4;
 // Recent folders of the figure browser kept in the settings file.
 inline constexpr std::size_t MaxBrowserFolders = 20;
 
+// The clip a menu was opened on: its page and name (empty for an empty button).
+struct TMenuClip {
+    int Page = 0;
+    std::u16string Name;
+};
+
 // Format list entry: the clipboard format identifier, " S:", the block's size.
 using TFormatList = std::vector<std::u16string>;
 
@@ -46,7 +52,7 @@ public:
     // creates the clip folders (errors ignored) and runs SystemInit.
     void FormCreate(const std::filesystem::path& exePath);
     // First showing: reads the settings file, hands the settings to the view, builds the
-    // palette and starts the Jw_cad tracker.
+    // palette and starts the Jw_cad tracker with a first tick.
     void FormShow();
     // Application became active: starts the monitor once when KanBoot asked for it.
     void ApplicationActivate();
@@ -84,6 +90,8 @@ public:
     // Timer1: the clipboard monitor; Timer2: the Jw_cad tracker.
     void Timer1Timer();
     void Timer2Timer();
+    // The tracker's work: the Jw_cad window list, the last active one and the paste target.
+    void TrackJww();
 
     void MonitorStart();
     void MonitorStop();
@@ -161,6 +169,8 @@ public:
     int PreBtnNo = -1;        // clip button last pressed; 0 none, -1 none since start
     int BtnNum = 0;           // clip buttons that exist (BtnXn × BtnYn once the palette is built)
     int MenuContext = 0;      // button the menu was opened on; 0 from a command button
+    // The clip under that button when the menu opened; none from a command button.
+    std::optional<TMenuClip> MenuClip;
     bool ReadyFlag = false;   // palette built
     bool StartMonitorFlag = false;  // start the monitor when the application becomes active
     WindowHandle LastJww = 0;       // last active Jw_cad window
@@ -192,6 +202,11 @@ private:
     void ReloadAllThumbnails();
     // Copies the four files of clip `from` on the current page to clip `to` on `page`.
     void CopyClipFiles(const std::u16string& from, int page, const std::u16string& to) const;
+    // Points MenuContext at the row where the menu's clip is now: a capture while the menu or
+    // a dialog was open moves the rows under it. A menu on an empty button keeps its row while
+    // that is still empty, else takes an empty row. False when the clip is gone (or no row is
+    // empty): the command then does nothing.
+    bool FollowMenuClip();
     // Row MenuContext - 1 when MenuContext names a clip button, else -1.
     int ContextRow() const;
     // The name of the clip under the context menu; a beep and nothing when its cell is empty.

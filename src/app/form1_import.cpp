@@ -7,8 +7,7 @@
 namespace torvane {
 
 void TForm1::MnuZukeiClick() {
-    const int row = ContextRow();
-    if (row < 0) return;
+    if (ContextRow() < 0) return;
     TFigureSelection selection;
     selection.S_AP = AppPath;
     selection.S_P1 = ZukeiType;
@@ -24,9 +23,9 @@ void TForm1::MnuZukeiClick() {
     ZukeiFold = PathText(selection.S_P2);
     ZukeiImgX = selection.S_IX;
     ZukeiImgY = selection.S_IY;
-    if (selection.S_PO.empty() || !JCF) return;
-
-    const std::optional<int> target = ImportRow(row);
+    // The dialog's time may have moved the rows: the import goes over the clip the menu was opened on.
+    if (selection.S_PO.empty() || !JCF || !FollowMenuClip()) return;
+    const std::optional<int> target = ImportRow(ContextRow());
     if (!target) return;
     const std::optional<FigureKind> kind = ReadFigureFile(selection.S_PO);
     if (!kind) return;

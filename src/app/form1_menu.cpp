@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "app/clip_names.h"
 #include "app/form1.h"
 #include "app/form1_globals.h"
@@ -5,8 +7,20 @@
 
 namespace torvane {
 
+bool TForm1::FollowMenuClip() {
+    if (!MenuClip || MenuContext < 1) return true;
+    if (MenuClip->Page != CurPage) return false;
+    const auto& rows = StringGrid1[CurPage];
+    if (MenuClip->Name.empty() && MenuContext <= ClipRows && rows[MenuContext - 1].empty()) return true;
+    const auto found = std::find(rows.begin(), rows.end(), MenuClip->Name);
+    if (found == rows.end()) return false;
+    MenuContext = static_cast<int>(found - rows.begin()) + 1;
+    return true;
+}
+
 void TForm1::MenuCommand(TPaletteCommand command) {
     using C = TPaletteCommand;
+    if (IsClipCommand(command) && !FollowMenuClip()) return;
     const bool onClip = ContextRow() >= 0;
     switch (command) {
         case C::None: break;
@@ -21,7 +35,13 @@ void TForm1::MenuCommand(TPaletteCommand command) {
         case C::ManualCapture: ManualCapture(); break;
         case C::FigureImport: MnuZukeiClick(); break;
         case C::ClipTransfer:
-            if (onClip) ClipMouseDown(MenuContext, TMouseButton::Left, 0, 0);
+            if (!onClip) break;
+            // A clip moved past the buttons by a capture is still transferred, without a button to lower.
+            if (MenuContext <= BtnNum) {
+                ClipMouseDown(MenuContext, TMouseButton::Left, 0, 0);
+            } else {
+                TransferClip(CurPage, MenuContext - 1);
+            }
             break;
         case C::MovePrior: ClipMovePrior(); break;
         case C::MoveBack: ClipMoveBack(); break;

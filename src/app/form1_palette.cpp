@@ -87,6 +87,8 @@ void TForm1::CommandButtonMouseDown(int index, TMouseButton mouse, int x, int y)
 
 void TForm1::OpenMenuAt(int button, int clientX, int clientY) {
     MenuContext = button;
+    MenuClip.reset();
+    if (button >= 1 && button <= ClipRows) MenuClip = TMenuClip{CurPage, StringGrid1[CurPage][button - 1]};
     view_.ReadWindowGeometry(Geometry);
     view_.OpenMenu(Geometry.Form1.Left + clientX, Geometry.Form1.Top + clientY, button > 0);
 }

@@ -124,6 +124,9 @@ void TForm1::JCLF_Trans(const std::filesystem::path& f) {
 }
 
 void TForm1::JwwPaste() {
+    // The target as the tracker finds it now rather than up to a tick ago: a Jw_cad window
+    // closed since then already hands the paste on.
+    TrackJww();
     if (BootJwwHnd != 0) Send_Mess(u"^V");
 }
 
@@ -140,11 +143,15 @@ bool TForm1::Send_Mess(std::u16string_view keys) {
 
 bool TForm1::Send_1Mess(std::u16string_view keys) { return SendKeyString(keys, services_.keyboard, clock_); }
 
-void TForm1::Timer2Timer() {
-    view_.StopTrackingTimer();
+void TForm1::TrackJww() {
     JwwList = ListJwwWindows(services_.windows);
     LastJww = TrackLastJww(services_.windows, JwwList, LastJww);
     BootJwwHnd = CorrectBootJww(BootJwwHnd, LastJww, JwwList);
+}
+
+void TForm1::Timer2Timer() {
+    view_.StopTrackingTimer();
+    TrackJww();
     view_.StartTrackingTimer(500);
 }
 

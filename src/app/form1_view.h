@@ -69,7 +69,7 @@ public:
     virtual void LoadButtonImage(int button, const std::filesystem::path& bitmap) = 0;
     virtual void SetButtonRaised(int button) = 0;
     virtual void SetPageLabel(std::u16string_view text) = 0;
-    // Handles pending window messages so the palette repaints during long loops.
+    // Repaints during long loops; clicks, keys and timers wait until the loop is done.
     virtual void ProcessMessages() = 0;
 
     // Clipboard monitor: the Timer1 interval and on/off, and the indicator (circle while running).

@@ -65,9 +65,18 @@ constexpr std::array<TCommandButton, CommandButtonCount> kButtons{
     Button(u"×", u"終了", C::Exit),
 };
 
+bool HasClipItem(std::span<const TMenuItem> items, C command) {
+    for (const TMenuItem& item : items) {
+        if ((item.ClipItem && item.Command == command) || HasClipItem(item.Submenu, command)) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 std::span<const TMenuItem> PaletteMenu() { return kMenu; }
+
+bool IsClipCommand(TPaletteCommand command) { return command != C::None && HasClipItem(kMenu, command); }
 
 const std::array<TCommandButton, CommandButtonCount>& PaletteCommandButtons() { return kButtons; }
 

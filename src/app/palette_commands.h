@@ -49,6 +49,9 @@ struct TMenuItem {
 // The popup menu in menu order.
 std::span<const TMenuItem> PaletteMenu();
 
+// Whether a command acts on the clip the menu was opened on (a clip item of the menu).
+bool IsClipCommand(TPaletteCommand command);
+
 // Whether an item is enabled when the menu was opened on a clip button (clipContext) or not.
 inline bool MenuItemEnabled(const TMenuItem& item, bool clipContext) { return clipContext || !item.ClipItem; }
 

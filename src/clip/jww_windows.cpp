@@ -71,9 +71,11 @@ bool SendKeysToWindow(WindowHandle target, std::u16string_view keys, WindowList&
         if (windows.Foreground() == target && !ModifierHeld(keyboard)) break;
         clock.Sleep(kForegroundPollMs);
     }
-    // Keys go to whatever window is in front: none at all unless it is the target.
-    if (windows.Foreground() != target) return false;
-    return SendKeyString(keys, keyboard, clock);
+    // Keys go to whatever window is in front: none at all unless it is the target, checked
+    // again before every key item.
+    const auto target_in_front = [&] { return windows.Foreground() == target; };
+    if (!target_in_front()) return false;
+    return SendKeyString(keys, keyboard, clock, target_in_front);
 }
 
 }  // namespace torvane

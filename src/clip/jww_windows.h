@@ -42,7 +42,8 @@ constexpr std::uint32_t kForegroundPollMs = 50;
 
 // Send_Mess after the choice of window: when the target still names a window, restores it if
 // minimised, brings it to the front, waits (bounded) until it is the foreground window and no
-// modifier key is held, then sends the key string, but only when the target is in front.
+// modifier key is held, then sends the key string, each key item only while the target is
+// still in front.
 // False when nothing or not everything was sent.
 bool SendKeysToWindow(WindowHandle target, std::u16string_view keys, WindowList& windows, Keyboard& keyboard,
                       const Clock& clock);

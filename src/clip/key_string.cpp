@@ -55,13 +55,15 @@ std::optional<std::uint32_t> PauseOfItem(std::u16string_view item) {
     return tenths * 100;
 }
 
-bool SendKeyString(std::u16string_view keys, Keyboard& keyboard, const Clock& clock) {
+bool SendKeyString(std::u16string_view keys, Keyboard& keyboard, const Clock& clock,
+                   const std::function<bool()>& still_in_front) {
     for (const auto& item : ScanKeyItems(keys)) {
         if (const auto pause = PauseOfItem(item)) {
             clock.Sleep(*pause);
             continue;
         }
         clock.Sleep(kKeyItemWaitMs);
+        if (still_in_front && !still_in_front()) return false;
         if (!SendKeys(item, keyboard)) return false;
     }
     return true;

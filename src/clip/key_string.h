@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,7 +24,10 @@ std::vector<std::u16string> ScanKeyItems(std::u16string_view keys);
 std::optional<std::uint32_t> PauseOfItem(std::u16string_view item);
 
 // Send_1Mess: sends the items in order; a pause item waits, any other waits half a second
-// and is pressed with SendKeys. Stops at the first item that fails; false then.
-bool SendKeyString(std::u16string_view keys, Keyboard& keyboard, const Clock& clock);
+// and is pressed with SendKeys. Stops at the first item that fails, or, when `still_in_front`
+// is given, at the first key item before which it answers false (the user has switched to
+// another window meanwhile, which must not get the keys); false then.
+bool SendKeyString(std::u16string_view keys, Keyboard& keyboard, const Clock& clock,
+                   const std::function<bool()>& still_in_front = {});
 
 }  // namespace torvane

@@ -167,7 +167,7 @@ TSize ClipViewerWindow::DrawingSize() {
 void ClipViewerWindow::ShowPicture(const Bitmap& picture) { drawing_->SetPicture(picture); }
 void ClipViewerWindow::ClearPicture() { drawing_->SetPicture(std::nullopt); }
 void ClipViewerWindow::SetStatusText(std::u16string_view text) { SetControlText(status_, text); }
-void ClipViewerWindow::FocusEdit1() { SetFocus(edit_); }
+void ClipViewerWindow::FocusEdit1() { focus_.Set(edit_); }
 // The form lets go of the document and the shared view at once, before whatever closes the
 // viewer (the palette closing, say) goes on.
 void ClipViewerWindow::Close() {
@@ -192,9 +192,13 @@ LRESULT ClipViewerWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lpar
             return 0;
         case WM_SIZE: LayOut(LOWORD(lparam), HIWORD(lparam)); return 0;
         case WM_ERASEBKGND: FillClient(Handle(), reinterpret_cast<HDC>(wparam), GetSysColor(COLOR_BTNFACE)); return 1;
+        case WM_ACTIVATE:
+            if (focus_.Activate(Handle(), wparam)) return 0;
+            break;
         case WM_CLOSE: Close(); return 0;
         default: return DefaultHandling(message, wparam, lparam);
     }
+    return DefaultHandling(message, wparam, lparam);
 }
 
 }  // namespace torvane

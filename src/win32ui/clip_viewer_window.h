@@ -7,6 +7,7 @@
 #include "app/form3.h"
 #include "platform/win32/gdi_objects.h"
 #include "platform/win32/window_base.h"
+#include "win32ui/dialog_focus.h"
 
 namespace torvane {
 
@@ -52,6 +53,7 @@ private:
     HWND status_ = nullptr;
     HWND tooltip_ = nullptr;
     GdiFont font_;
+    DialogFocus focus_;
     bool closed_ = false;
 };
 

@@ -73,7 +73,7 @@ void JwwSelectDialog::LayOut(int width, int height) {
 void JwwSelectDialog::ShowModal() {
     const auto shown = [this] {
         form_->FormShow(*this);
-        SetFocus(list_);
+        focus_.Set(list_);
     };
     RunModalLoop(Handle(), owner_, [this] { return closed_; }, shown);
     ReadBounds(Handle(), form_->Bounds);
@@ -120,9 +120,13 @@ LRESULT JwwSelectDialog::HandleMessage(UINT message, WPARAM wparam, LPARAM lpara
             return 0;
         }
         case WM_ERASEBKGND: FillClient(Handle(), reinterpret_cast<HDC>(wparam), GetSysColor(COLOR_BTNFACE)); return 1;
+        case WM_ACTIVATE:
+            if (focus_.Activate(Handle(), wparam)) return 0;
+            break;
         case WM_CLOSE: form_->CancelClick(*this); return 0;
         default: return DefaultHandling(message, wparam, lparam);
     }
+    return DefaultHandling(message, wparam, lparam);
 }
 
 }  // namespace torvane

@@ -4,6 +4,7 @@
 #include "app/form7.h"
 #include "platform/win32/gdi_objects.h"
 #include "platform/win32/window_base.h"
+#include "win32ui/dialog_focus.h"
 
 namespace torvane {
 
@@ -37,6 +38,7 @@ private:
     HWND list_ = nullptr;
     HWND buttons_[4]{};
     GdiFont font_;
+    DialogFocus focus_;
     bool closed_ = false;
 };
 

@@ -20,6 +20,7 @@ constexpr wchar_t kCaption[] = L"Torvane Ver.2.00";
 constexpr UINT_PTR kMonitorTimer = 1;
 constexpr UINT_PTR kTrackingTimer = 2;
 constexpr UINT_PTR kCloseTimer = 3;
+constexpr UINT kForegroundChanged = WM_APP + 1;
 constexpr int kFirstCommandId = 100;
 constexpr UINT kFirstMenuId = 1000;
 // Fonts in pixels at 96 dots per inch: the palette is not scaled by the screen's resolution.
@@ -191,9 +192,15 @@ LRESULT PaletteWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
                 Close();
             }
             return 0;
+        case kForegroundChanged:
+            if (tracking_) form_->Timer2Timer();
+            return 0;
         case WM_QUERYENDSESSION: return form_->WMQueryEndSession() ? TRUE : FALSE;
         case WM_CLOSE: Close(); return 0;
-        case WM_DESTROY: PostQuitMessage(0); return 0;
+        case WM_DESTROY:
+            foreground_.Stop();
+            PostQuitMessage(0);
+            return 0;
         default: break;
     }
     return DefaultHandling(message, wparam, lparam);
@@ -301,9 +308,12 @@ void PaletteWindow::OpenMenu(int screen_x, int screen_y, bool clip_items) {
     if (chosen >= kFirstMenuId) form_->MenuCommand(static_cast<TPaletteCommand>(chosen - kFirstMenuId));
 }
 
+// Painting only (and what other threads send): clicks, keys and timers wait until the operation
+// that asked is done, so that none acts on a half-built palette, a freed button or a row that
+// is still moving.
 void PaletteWindow::ProcessMessages() {
     MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT | PM_QS_SENDMESSAGE)) {
         if (msg.message == WM_QUIT) {
             PostQuitMessage(static_cast<int>(msg.wParam));
             return;
@@ -329,9 +339,14 @@ void PaletteWindow::SetMonitorIndicator(bool running) {
 
 void PaletteWindow::StartTrackingTimer(int interval) {
     SetTimer(Handle(), kTrackingTimer, static_cast<UINT>(interval), nullptr);
+    tracking_ = true;
+    foreground_.Start(Handle(), kForegroundChanged);
 }
 
-void PaletteWindow::StopTrackingTimer() { KillTimer(Handle(), kTrackingTimer); }
+void PaletteWindow::StopTrackingTimer() {
+    KillTimer(Handle(), kTrackingTimer);
+    tracking_ = false;
+}
 
 void PaletteWindow::ReadWindowGeometry(TWindowGeometry& geometry) {
     RECT rect{};

@@ -9,6 +9,7 @@
 #include "platform/win32/window_base.h"
 #include "win32ui/clip_field.h"
 #include "win32ui/figure_browser_window.h"
+#include "win32ui/foreground_watch.h"
 #include "win32ui/palette_strip.h"
 
 namespace torvane {
@@ -91,6 +92,10 @@ private:
     TPaletteStyle style_{0xFFFFFF, 0, 255, 0, 0x808080, 16, 8};
     TPaletteLayout layout_;
     bool monitor_running_ = false;
+    // The Jw_cad tracker runs (between its ticks too), and also at every change of the
+    // foreground window, so that a Jw_cad window in front for less than a tick is seen.
+    bool tracking_ = false;
+    ForegroundWatch foreground_;
     std::wstring page_label_ = L"P0";
     HCURSOR cursor_ = nullptr;
     bool closed_ = false;

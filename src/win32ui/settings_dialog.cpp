@@ -275,7 +275,7 @@ void SettingsDialog::Focus(TForm2Focus control) {
     ShowPage(0);
     HWND target = Control(ids[static_cast<int>(control)]);
     if (control == TForm2Focus::RadioGroup1 && Checked(Control(kSettingsBlack))) target = Control(kSettingsBlack);
-    SetFocus(target);
+    focus_.Set(target);
     SendMessageW(target, EM_SETSEL, 0, -1);
 }
 
@@ -325,9 +325,13 @@ LRESULT SettingsDialog::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN: return ControlColor(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
         case WM_ERASEBKGND: FillClient(Handle(), reinterpret_cast<HDC>(wparam), kSilver); return 1;
+        case WM_ACTIVATE:
+            if (focus_.Activate(Handle(), wparam)) return 0;
+            break;
         case WM_CLOSE: form_->Button2Click(*this); return 0;
         default: return DefaultHandling(message, wparam, lparam);
     }
+    return DefaultHandling(message, wparam, lparam);
 }
 
 }  // namespace torvane

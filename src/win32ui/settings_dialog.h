@@ -6,6 +6,7 @@
 #include "app/form2.h"
 #include "platform/win32/gdi_objects.h"
 #include "platform/win32/window_base.h"
+#include "win32ui/dialog_focus.h"
 #include "win32ui/dialog_page.h"
 
 namespace torvane {
@@ -86,6 +87,7 @@ private:
     std::array<int, 3> swatch_colors_{};
     GdiFont font_;
     GdiBrush back_brush_;
+    DialogFocus focus_;
     bool closed_ = false;
 };
 

@@ -112,6 +112,32 @@ TEST_F(PaletteTest, PageCommandsFromTheMenuAndThePageButtons) {
     EXPECT_TRUE(f.form.WMQueryEndSession());
 }
 
+// The monitor runs inside the menu's loop: a capture while the menu is open moves every row
+// down, and the command chosen then still acts on the clip the menu was opened on.
+TEST_F(PaletteTest, AMenuCommandAfterACaptureActsOnTheClipTheMenuWasOpenedOn) {
+    f.form.BuildPalette();
+    f.form.ClipMouseDown(2, TMouseButton::Right, 0, 0);  // on "b"
+    f.form.WorkPageAdd(u"c");
+    f.form.MenuCommand(TPaletteCommand::ClipDelete);
+    EXPECT_EQ(f.form.StringGrid1[0][0], u"c");
+    EXPECT_EQ(f.form.StringGrid1[0][1], u"a") << "the neighbour is kept";
+    EXPECT_EQ(f.form.StringGrid1[0][2], u"");
+
+    f.form.ClipMouseDown(2, TMouseButton::Right, 0, 0);  // on "a"
+    f.form.WorkPageAdd(u"d");
+    f.form.MenuCommand(TPaletteCommand::MovePrior);
+    EXPECT_EQ(f.form.StringGrid1[0][0], u"d");
+    EXPECT_EQ(f.form.StringGrid1[0][1], u"a");
+    EXPECT_EQ(f.form.StringGrid1[0][2], u"c");
+
+    // A clip gone meanwhile (deleted from its button while the menu stood open): nothing.
+    f.form.ClipMouseDown(3, TMouseButton::Right, 0, 0);  // on "c"
+    f.form.StringGrid1[0][2].clear();
+    f.form.MenuCommand(TPaletteCommand::MoveFirst);
+    EXPECT_EQ(f.form.StringGrid1[0][0], u"d");
+    EXPECT_EQ(f.form.StringGrid1[0][1], u"a");
+}
+
 TEST_F(PaletteTest, SettingsDialogRebuildsThePaletteInTheDialogStyle) {
     f.form.BuildPalette();
     f.form.OnTop = 1;

@@ -51,8 +51,9 @@ TEST_F(TransferTest, PutsTheClipBackWithDefaultsAndLeavesItAloneForOtherViewers)
     EXPECT_EQ(ReadBytes(TempPath / "prev.1"), figure);
     EXPECT_EQ(f.form.ListBox2.size(), 3u);
     EXPECT_EQ(f.view.cursors, (std::vector<TPaletteCursor>{TPaletteCursor::AppStarting, TPaletteCursor::Normal}));
-    // No target yet: nothing is sent and the clip stays on the clipboard.
-    EXPECT_TRUE(f.keys.events.empty());
+    // No tracking tick has run yet: the paste finds its target itself, the first listed Jw_cad window.
+    EXPECT_EQ(f.form.BootJwwHnd, 11);
+    EXPECT_EQ(KeysSent(), CtrlV());
 
     // The monitor sees exactly the three Jw_cad formats and knows them as its own.
     f.form.Timer1Timer();

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/memory/key_recorder.h"
 #include "platform/memory/scripted_window_list.h"
 
@@ -112,6 +114,27 @@ TEST_F(SendToWindowTest, WaitIsBoundedAndNothingIsSentWhenActivationNeverComes) 
     windows.activation_allowed = false;
     EXPECT_FALSE(SendKeysToWindow(11, u"^V", windows, keys, keys));
     EXPECT_EQ(WaitBeforeKeys(), kForegroundWaitMs);
+}
+
+// The user switches to another program during the half second before a key item: that item
+// and the rest are not sent there.
+TEST_F(SendToWindowTest, KeysStopWhenTheTargetLeavesTheFront) {
+    struct SwitchingClock final : Clock {
+        KeyRecorder& keys;
+        ScriptedWindowList& windows;
+        SwitchingClock(KeyRecorder& k, ScriptedWindowList& w) : keys(k), windows(w) {}
+        LocalTime Now() const override { return keys.Now(); }
+        void Sleep(std::uint32_t ms) const override {
+            const bool pressed = std::any_of(keys.events.begin(), keys.events.end(),
+                                             [](const KeyEvent& e) { return e.kind == Kind::Down; });
+            if (pressed) windows.foreground = 30;
+            keys.Sleep(ms);
+        }
+    } clock(keys, windows);
+    windows.foreground = 11;
+    EXPECT_FALSE(SendKeysToWindow(11, u"^V{ENTER}", windows, keys, clock));
+    EXPECT_EQ(std::count_if(keys.events.begin(), keys.events.end(), [](const KeyEvent& e) { return e.kind == Kind::Down; }), 2)
+        << "Ctrl and V only, no Enter";
 }
 
 TEST_F(SendToWindowTest, NothingGoesToAClosedOrNoWindow) {

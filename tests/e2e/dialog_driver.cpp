@@ -85,6 +85,13 @@ void SetText(HWND control, const std::wstring& text) {
     SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
+HWND FocusOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
+    return info.hwndFocus;
+}
+
 std::wstring TextOf(HWND control) {
     // WM_GETTEXT: GetWindowText reads only the caption of another process's window, not a field's text.
     wchar_t text[256]{};

@@ -21,6 +21,8 @@ int CountChildren(HWND root, const wchar_t* window_class);
 // hold the caller.
 void PostClick(HWND button);
 void SetText(HWND control, const std::wstring& text);
+// The control that has the keyboard focus in the thread of `window`.
+HWND FocusOf(HWND window);
 std::wstring TextOf(HWND control);
 
 }  // namespace torvane::test

@@ -21,8 +21,6 @@ using namespace test;
 // Lines of the settings file besides SettingsFile's.
 constexpr int kZukeiType = 34, kZukeiFold = 35, kZukeiImgX = 36, kZukeiImgY = 37, kZukeiBrwX = 38, kZukeiBrwY = 39,
               kZukeiBrwT = 40, kZukeiBrwF = 41, kForm6Width = 58, kFolderCount = 60;
-constexpr int kPoll = 100;  // Ktime of the prepared settings
-
 std::string Utf8(const fs::path& path) {
     const std::u8string text = path.u8string();
     return std::string(text.begin(), text.end());
@@ -120,6 +118,7 @@ TEST_F(FigureBrowsingTest, ImportsIntoSlotsAndPastesFromTheBrowser) {
     HWND pane = FindChild(dialog, L"TorvaneThumbnailPane", L"");
     ASSERT_NE(pane, nullptr);
     const POINT first = PictureCenter(pane, 2, 2, 1);
+    ASSERT_TRUE(WaitIdle(dialog)) << "the pictures are drawn";
     ClickAt(first);
     ClickAt(first);
     const std::string from_jws = WaitForNewClip(temp, 1);
@@ -163,13 +162,15 @@ TEST_F(FigureBrowsingTest, ImportsIntoSlotsAndPastesFromTheBrowser) {
     pasted.GetMinMaxZahyo();
     EXPECT_NEAR(pasted.myMaxWx - pasted.myMinWx, 2 * (original.myMaxWx - original.myMinWx), 1e-6);
     EXPECT_NEAR(pasted.myMaxWy - pasted.myMinWy, 2 * (original.myMaxWy - original.myMinWy), 1e-6);
-    Sleep(4 * kPoll);
-    EXPECT_EQ(ClipNames(temp).size(), 2u) << "the pasted figure is not captured as a clip";
+    // The pasted figure is not captured as a clip: a new copy is the third clip.
+    ASSERT_TRUE(host.Put(*DataDir() / "streams" / "Test1.1"));
+    EXPECT_FALSE(WaitForNewClip(temp, 3).empty());
+    EXPECT_EQ(ClipNames(temp).size(), 3u) << "the pasted figure was captured as a clip";
 
     ASSERT_EQ(torvane.CloseAndWait(), 0);
     const auto written = SettingsFile::Read(dir / "torvane.dat");
-    EXPECT_EQ(NameOfHex(written.lines[SettingsFile::kFirstClip + 1]), from_jwk) << "the import replaced row 0";
-    EXPECT_EQ(written.lines[SettingsFile::kFirstClip + 2], "");
+    EXPECT_EQ(NameOfHex(written.lines[SettingsFile::kFirstClip + 2]), from_jwk) << "the import replaced row 0";
+    EXPECT_EQ(written.lines[SettingsFile::kFirstClip + 3], "");
     EXPECT_EQ(written.lines[kZukeiFold], HexName(Utf8(folder)));
     EXPECT_EQ(written.lines[kFolderCount + 1], HexName(Utf8(folder / ""))) << "the recent folder";
     EXPECT_GT(written.Number(kForm6Width), 0) << "the browser's place is kept";

@@ -102,9 +102,12 @@ TEST_F(PaletteDialogsTest, SettingsAreTakenOnOkOnlyAndThePaletteIsRebuiltEitherW
     PostClick(ControlById(dialog, IDOK));
     HWND box = WaitForOwnedWindow(dialog, L"#32770");
     ASSERT_NE(box, nullptr) << "the refusal is shown over the dialog";
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    // Dismissed with Enter, as a user does: the keyboard is then in the refused field.
+    ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == box; }));
+    PressKey(VK_RETURN);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }));
     EXPECT_TRUE(IsWindowVisible(dialog)) << "a refused value leaves the dialog open";
+    EXPECT_TRUE(WaitFor([&] { return FocusOf(dialog) == interval; })) << "the focus is in the interval field";
 
     SetText(interval, L"0.0004");
     SetText(ControlById(dialog, kSettingsEdit5), L"4");
@@ -185,9 +188,13 @@ TEST_F(PaletteDialogsTest, TheViewerShowsAClipAndTheChosenJwCadTakesThePaste) {
     const int item_height = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
     POINT item{20, index * item_height + item_height / 2};
     ClientToScreen(list, &item);
-    ClickAt(item);  // shows the host for a moment, then the dialog again
+    const int shown = second.ActivationCount();
+    ClickAt(item);  // selects it, shows the host for a moment, then the dialog again
+    EXPECT_TRUE(WaitFor([&] { return SendMessageW(list, LB_GETCURSEL, 0, 0) == index; }));
+    EXPECT_TRUE(WaitFor([&] { return second.ActivationCount() > shown; })) << "the chosen host was shown";
     EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == select; }, 3000));
     const int select_width = WidthOf(select);
+    // Clicked once the dialog is in front again (a click on an inactive dialog may be lost on Windows).
     PostClick(ControlById(select, IDOK));
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(select); }));
 

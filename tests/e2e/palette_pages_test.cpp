@@ -17,8 +17,6 @@ namespace {
 namespace fs = std::filesystem;
 using namespace test;
 
-constexpr int kPoll = 100;
-
 fs::path Stream(const std::string& name) { return *DataDir() / "streams" / name; }
 
 bool HasCurves(const TJcfData& doc) {
@@ -61,8 +59,9 @@ TEST_F(PalettePagesTest, AutomaticTransferConvertsAndLeavesTheShownPageAlone) {
     ASSERT_NE(palette, nullptr);
     const PaletteView view(palette, settings);
 
+    const auto page0_label = view.PageLabelPixels();
     ClickAt(view.CommandButtonCenter(3));  // "2"
-    Sleep(700);  // the tracker has found the host
+    ASSERT_TRUE(WaitFor([&] { return view.PageLabelPixels() != page0_label; })) << "page 2 is shown";
     const auto empty_button = view.ClipPicturePixels(1);
     ASSERT_TRUE(host.Put(Stream(stream)));
     ASSERT_TRUE(WaitFor([&] { return host.PasteCount() == 1; }, 5000)) << "the new copy is pasted at once";
@@ -97,13 +96,18 @@ TEST_F(PalettePagesTest, TheMenuCopiesMovesDeletesAndSwitchesPages) {
     ASSERT_NE(palette, nullptr);
     const PaletteView view(palette, settings);
 
+    // A drag on the locked palette and a right press on "Ｚ" change nothing: input is handled in
+    // order, so once the menu of the next press on "▽" is open, both have been handled.
     RECT before{}, after{};
     GetWindowRect(palette, &before);
     const POINT background{before.left + 10, before.bottom - 40};
-    Drag(background, {background.x + 40, background.y + 30});
-    Sleep(200);
+    PressMoveRelease(background, {background.x + 40, background.y + 30});
+    MouseButton(view.CommandButtonCenter(5), MOUSEEVENTF_RIGHTDOWN);
+    MouseButton(view.CommandButtonCenter(5), MOUSEEVENTF_RIGHTUP);
+    EXPECT_TRUE(view.ChooseFromMenu(view.CommandButtonCenter(0), "\x1b")) << "\"Ｚ\" opened no menu of its own";
     GetWindowRect(palette, &after);
     EXPECT_EQ(after.left, before.left) << "a locked palette does not move";
+    EXPECT_EQ(after.top, before.top);
 
     // The 101st clip drops the oldest with its files.
     ASSERT_TRUE(host.Put(Stream("Test1.1")));
@@ -112,19 +116,25 @@ TEST_F(PalettePagesTest, TheMenuCopiesMovesDeletesAndSwitchesPages) {
     const auto names = ClipNames(temp);
     const std::string captured = names.back();
     ASSERT_EQ(names.size(), 100u);
+    // The new clip's thumbnail (a figure) on button 1 beside the blank ones.
+    ASSERT_TRUE(WaitFor([&] { return view.ClipPicturePixels(1) != view.ClipPicturePixels(2); }));
+    const auto blank_thumbnail = view.ClipPicturePixels(2);
 
+    // Each command's effect is awaited before the next press.
     EXPECT_TRUE(view.ChooseFromMenu(view.ClipButtonCenter(2), "V1"));  // row 1 to the end of page 1
     ASSERT_TRUE(WaitFor([&] { return ClipNames(temp / "1").size() == 1; }, 2000));
     const std::string copy = ClipNames(temp / "1")[0];
     EXPECT_TRUE(WaitFor([&] { return HasClipFiles(temp / "1", copy); }, 2000));
     EXPECT_TRUE(view.ChooseFromMenu(view.ClipButtonCenter(1), "B"));  // rows 0 and 1 swap
+    EXPECT_TRUE(WaitFor([&] {
+        return view.ClipPicturePixels(1) == blank_thumbnail && view.ClipPicturePixels(2) != blank_thumbnail;
+    })) << "the thumbnails swapped";
     EXPECT_TRUE(view.ChooseFromMenu(view.ClipButtonCenter(3), "D"));  // row 2 deleted
     const std::string deleted = ClipNameAt(36000 - 1);
     EXPECT_TRUE(WaitFor([&] { return HasNoClipFiles(temp, deleted); }, 2000));
-    const auto thumbnail = view.ClipPicturePixels(1);
+    const auto page0_label = view.PageLabelPixels();
     EXPECT_TRUE(view.ChooseFromMenu(view.CommandButtonCenter(0), "P3"));  // page 3, empty
-    EXPECT_TRUE(WaitFor([&] { return view.ClipPicturePixels(1) != thumbnail; }, 2000));
-    EXPECT_FALSE(view.ChooseFromMenu(view.CommandButtonCenter(5), "", 500)) << "\"Ｚ\" opens no menu";
+    EXPECT_TRUE(WaitFor([&] { return view.PageLabelPixels() != page0_label; }, 2000));
 
     ASSERT_EQ(torvane.CloseAndWait(), 0);
     const auto written = SettingsFile::Read(dir / "torvane.dat");

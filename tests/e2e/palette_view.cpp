@@ -10,9 +10,37 @@ namespace {
 
 POINT Center(POINT origin, const TRect& r) { return {origin.x + r.Left + r.Width / 2, origin.y + r.Top + r.Height / 2}; }
 
-bool MenuIsOpen() {
-    HWND menu = FindWindowW(L"#32768", nullptr);
-    return menu != nullptr && IsWindowVisible(menu);
+// Visible popup menus of the process of `window`.
+int OpenMenus(HWND window) {
+    struct Count {
+        DWORD process = 0;
+        int menus = 0;
+    } count;
+    GetWindowThreadProcessId(window, &count.process);
+    EnumWindows(
+        [](HWND candidate, LPARAM context) -> BOOL {
+            auto& c = *reinterpret_cast<Count*>(context);
+            DWORD process = 0;
+            GetWindowThreadProcessId(candidate, &process);
+            wchar_t name[16]{};
+            GetClassNameW(candidate, name, 16);
+            if (process == c.process && IsWindowVisible(candidate) && std::wstring(name) == L"#32768") ++c.menus;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count.menus;
+}
+
+bool InMenuMode(HWND window) { return (GuiThreadFlags(window) & GUI_INMENUMODE) != 0; }
+
+std::vector<std::uint32_t> ScreenPixels(POINT origin, int width, int height) {
+    HDC screen = GetDC(nullptr);
+    std::vector<std::uint32_t> pixels;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) pixels.push_back(GetPixel(screen, origin.x + x, origin.y + y));
+    }
+    ReleaseDC(nullptr, screen);
+    return pixels;
 }
 
 }  // namespace
@@ -54,26 +82,31 @@ std::vector<std::uint32_t> PaletteView::ClipPicturePixels(int n) const {
     const int w = settings_.Number(SettingsFile::kBtnWi) - 2 * ClipBevel;
     const int h = settings_.Number(SettingsFile::kBtnHe) - 2 * ClipBevel;
     const POINT center = ClipButtonCenter(n);
-    HDC screen = GetDC(nullptr);
-    std::vector<std::uint32_t> pixels;
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) pixels.push_back(GetPixel(screen, center.x - w / 2 + x, center.y - h / 2 + y));
-    }
-    ReleaseDC(nullptr, screen);
-    return pixels;
+    return ScreenPixels({center.x - w / 2, center.y - h / 2}, w, h);
 }
 
-bool PaletteView::ChooseFromMenu(POINT at, const std::string& keys, int open_ms) const {
+std::vector<std::uint32_t> PaletteView::PageLabelPixels() const {
+    const SIZE size = ClientSize();
+    const TRect label = LayoutPalette(size.cx, size.cy, settings_.Number(SettingsFile::kSwSize)).PageLabel;
+    const POINT origin = ClientOrigin();
+    return ScreenPixels({origin.x + label.Left, origin.y + label.Top}, 16, 12);
+}
+
+bool PaletteView::ChooseFromMenu(POINT at, const std::string& keys) const {
     MouseButton(at, MOUSEEVENTF_RIGHTDOWN);
-    const bool opened = WaitFor(MenuIsOpen, open_ms);
+    const bool opened = WaitFor([&] { return OpenMenus(palette_) == 1 && InMenuMode(palette_); });
     MouseButton(at, MOUSEEVENTF_RIGHTUP);
-    if (!opened) return false;
-    // The menu (and a submenu) takes the keyboard only once it has been drawn.
-    for (char key : keys) {
-        Sleep(150);
-        PressKey(static_cast<WORD>(key));
+    // Keys go to the foreground window's thread: the palette's, which the menu brings to the front.
+    if (!opened || !WaitFor([&] { return GetWindowThreadProcessId(GetForegroundWindow(), nullptr) ==
+                                          GetWindowThreadProcessId(palette_, nullptr); })) {
+        return false;
     }
-    return WaitFor([] { return !MenuIsOpen(); }, 5000);
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        PressKey(static_cast<WORD>(keys[i]));
+        const int submenus = static_cast<int>(i) + 2;
+        if (i + 1 < keys.size() && !WaitFor([&] { return OpenMenus(palette_) == submenus; })) return false;
+    }
+    return WaitFor([&] { return OpenMenus(palette_) == 0 && !InMenuMode(palette_); });
 }
 
 std::vector<std::string> ClipNames(const fs::path& folder) {

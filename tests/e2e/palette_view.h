@@ -24,10 +24,13 @@ public:
     RECT CommandButtonRect(int index) const;
     // Pixels of clip button n's picture as the screen shows them.
     std::vector<std::uint32_t> ClipPicturePixels(int n) const;
+    // Pixels where the page label stands ("P0" ...), which changes once a page switch is done.
+    std::vector<std::uint32_t> PageLabelPixels() const;
 
-    // Right-clicks at `at`, waits up to `open_ms` for the popup menu and chooses the items of
-    // `keys` (their mnemonics, one per menu level); true when the menu opened and closed again.
-    bool ChooseFromMenu(POINT at, const std::string& keys, int open_ms = 5000) const;
+    // Right-clicks at `at`, waits until the palette's thread is in the popup menu and chooses
+    // the items of `keys` (their mnemonics, one per menu level; each submenu awaited); true
+    // when the menu opened and closed again.
+    bool ChooseFromMenu(POINT at, const std::string& keys) const;
 
 private:
     POINT ClientOrigin() const;

@@ -160,10 +160,15 @@ long TorvaneProcess::CloseAndWait(double seconds) {
 }
 
 void MouseButton(POINT screen, DWORD flags) {
-    SetCursorPos(screen.x, screen.y);
+    // Absolute coordinates over the whole desktop run from 0 to 65536; rounded up, the system's
+    // scaling back (rounded down) gives the pixel itself.
+    const LONG left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    const LONG width = GetSystemMetrics(SM_CXVIRTUALSCREEN), height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
     INPUT input{};
     input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
+    input.mi.dx = static_cast<LONG>(((screen.x - left) * 65536LL + width - 1) / width);
+    input.mi.dy = static_cast<LONG>(((screen.y - top) * 65536LL + height - 1) / height);
+    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
     SendInput(1, &input, sizeof input);
 }
 
@@ -172,18 +177,33 @@ void ClickAt(POINT screen, bool right) {
     MouseButton(screen, right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
 }
 
-void Drag(POINT from, POINT to) {
+bool Drag(HWND window, POINT from, POINT to) {
     MouseButton(from, MOUSEEVENTF_LEFTDOWN);
-    Sleep(100);
-    MouseButton({(from.x + to.x) / 2, (from.y + to.y) / 2}, MOUSEEVENTF_MOVE);
-    Sleep(50);
-    MouseButton(to, MOUSEEVENTF_MOVE);
-    Sleep(50);
+    // A move loop that starts after the release has been queued would wait for another press.
+    const bool moving = WaitFor([&] { return (GuiThreadFlags(window) & GUI_INMOVESIZE) != 0; });
+    MouseButton({(from.x + to.x) / 2, (from.y + to.y) / 2}, 0);
+    MouseButton(to, 0);
     MouseButton(to, MOUSEEVENTF_LEFTUP);
-    // Wine's window move loop may start only after the first release was handled and then waits
-    // for another; a second release ends it where it is.
-    Sleep(100);
+    return moving && WaitFor([&] { return (GuiThreadFlags(window) & GUI_INMOVESIZE) == 0; });
+}
+
+void PressMoveRelease(POINT from, POINT to) {
+    MouseButton(from, MOUSEEVENTF_LEFTDOWN);
+    MouseButton({(from.x + to.x) / 2, (from.y + to.y) / 2}, 0);
+    MouseButton(to, 0);
     MouseButton(to, MOUSEEVENTF_LEFTUP);
+}
+
+bool WaitIdle(HWND window, int milliseconds) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, static_cast<UINT>(milliseconds), &result) != 0;
+}
+
+DWORD GuiThreadFlags(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return 0;
+    return info.flags;
 }
 
 void PressKey(WORD key) {

@@ -1,23 +1,13 @@
 #pragma once
 #include <windows.h>
 
-#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
 
-namespace torvane::test {
+#include "wait_for.h"
 
-// Polls `condition` every 10 ms until it holds or `milliseconds` have passed.
-template <class Condition>
-bool WaitFor(Condition condition, int milliseconds = 5000) {
-    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    while (std::chrono::steady_clock::now() < until) {
-        if (condition()) return true;
-        Sleep(10);
-    }
-    return condition();
-}
+namespace torvane::test {
 
 // Lines of a text file, without their CR LF.
 std::vector<std::string> Lines(const std::filesystem::path& file);
@@ -67,13 +57,21 @@ private:
 };
 
 // Input as a user gives it: the mouse moved to a screen point and a button pressed and released,
-// and keys pressed.
+// and keys pressed. Each mouse event carries its position, so that it lands where it was aimed
+// whatever moved the pointer meanwhile.
 void ClickAt(POINT screen, bool right = false);
 void MouseButton(POINT screen, DWORD flags);
 void PressKey(WORD key);
-// Presses the left button at `from`, moves to `to` and releases it there, pausing between the
-// steps as a hand does (a move loop starts only once the press has been handled).
-void Drag(POINT from, POINT to);
+// Drags `window` by a press at `from` and a release at `to`: the moves follow once its thread
+// is in its move loop; true when the loop has ended.
+bool Drag(HWND window, POINT from, POINT to);
+// The same press, moves and release without waiting for a move loop (for a window that must not move).
+void PressMoveRelease(POINT from, POINT to);
+
+// True once the thread of `window` has handled every message sent before (it is idle).
+bool WaitIdle(HWND window, int milliseconds = 5000);
+// The GUI_* flags of the thread of `window` (menu mode, move loop).
+DWORD GuiThreadFlags(HWND window);
 
 // The first child window of `parent` (searched in depth) of that class and caption (any caption
 // when empty); null when none.

@@ -26,6 +26,8 @@ enum Command : unsigned {
     // Answer: when the last counted Ctrl+V arrived, in microseconds of QueryPerformanceCounter
     // (a clock shared by every process); 0 before the first.
     kLastPasteTime = 9,
+    // Answer: how many times the main window has been activated.
+    kActivationCount = 10,
 };
 
 // Suffix of the host's window title, as Jw_cad's.

@@ -29,13 +29,16 @@ struct Host {
     HWND window = nullptr;
     std::wstring paste_out;
     int pastes = 0;
+    int activations = 0;
     long long last_paste_us = 0;
     bool holding = false;
 };
 Host host;
 
+// Up to five seconds: the palette polling the clipboard holds it open for a moment, longer on
+// a busy machine.
 bool OpenClipboardPatiently(HWND owner) {
-    for (int attempt = 0; attempt < 50; ++attempt) {
+    for (int attempt = 0; attempt < 250; ++attempt) {
         if (OpenClipboard(owner)) return true;
         Sleep(20);
     }
@@ -120,6 +123,7 @@ LRESULT Command(const COPYDATASTRUCT& data) {
             SetForegroundWindow(host.window);
             return GetForegroundWindow() == host.window ? 1 : 0;
         case kLastPasteTime: return static_cast<LRESULT>(host.last_paste_us);
+        case kActivationCount: return host.activations;
         default: return 0;
     }
 }
@@ -127,6 +131,9 @@ LRESULT Command(const COPYDATASTRUCT& data) {
 LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
         case WM_COPYDATA: return Command(*reinterpret_cast<const COPYDATASTRUCT*>(lparam));
+        case WM_ACTIVATE:
+            if (LOWORD(wparam) != WA_INACTIVE) ++host.activations;
+            return DefWindowProcW(window, message, wparam, lparam);
         case WM_KEYDOWN:
             if (wparam == 'V' && (GetKeyState(VK_CONTROL) & 0x8000) != 0) {
                 host.last_paste_us = torvane::test::NowMicroseconds();

@@ -72,6 +72,8 @@ bool TestHost::Activate() { return Send(test_host::kActivate, L"") == 1; }
 
 long long TestHost::LastPasteTime() { return static_cast<long long>(Send(test_host::kLastPasteTime, L"")); }
 
+int TestHost::ActivationCount() { return static_cast<int>(Send(test_host::kActivationCount, L"")); }
+
 bool TestHost::Quit() {
     if (process_.hProcess == nullptr) return true;
     if (WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0) return true;

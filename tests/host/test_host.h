@@ -35,6 +35,8 @@ public:
     bool Activate();
     // When the last Ctrl+V arrived, on the NowMicroseconds clock; 0 before the first.
     long long LastPasteTime();
+    // How many times the host's window has been activated.
+    int ActivationCount();
     // Asks the host to close and waits for it; true when it ended by itself.
     bool Quit();
 

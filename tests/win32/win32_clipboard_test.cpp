@@ -7,6 +7,7 @@
 #include "support/recording_ui.h"
 #include "support/test_files.h"
 #include "test_host.h"
+#include "wait_for.h"
 
 namespace torvane {
 namespace {
@@ -91,7 +92,11 @@ TEST_F(Win32ClipboardTest, ClipboardHeldByAnotherProgramIsRetriedThenReported) {
     EXPECT_GT(ui.messages[0].size(), std::u16string_view(u"クリップボード  を開けません").size());
 
     // Released while the retries run: the operation succeeds without a message.
-    Sleep(3000);
+    ASSERT_TRUE(test::WaitFor([] {
+        if (!OpenClipboard(nullptr)) return false;
+        CloseClipboard();
+        return true;
+    }));
     ASSERT_TRUE(host.HoldClipboard(150));
     EXPECT_NO_THROW(clips.ClipDataSize(hd1));
     EXPECT_EQ(ui.messages.size(), 1u);

@@ -8,21 +8,14 @@
 #include "support/recording_ui.h"
 #include "support/test_files.h"
 #include "test_host.h"
+#include "wait_for.h"
 
 namespace torvane {
 namespace {
 
 WindowHandle HandleOf(HWND window) { return static_cast<WindowHandle>(reinterpret_cast<std::intptr_t>(window)); }
 
-// Polls until the condition holds or the time is up.
-template <class Condition>
-bool WaitFor(Condition condition, int milliseconds = 5000) {
-    for (int waited = 0; waited < milliseconds; waited += 50) {
-        if (condition()) return true;
-        Sleep(50);
-    }
-    return condition();
-}
+using test::WaitFor;
 
 class Win32WindowsKeysTest : public ::testing::Test {
 protected:
