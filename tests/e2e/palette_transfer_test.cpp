@@ -163,11 +163,12 @@ TEST_F(PaletteTransferTest, ThePasteGoesToAListedHostOnly) {
     ASSERT_TRUE(WaitFor([&] { return second->Activate(); }, 2000));
     ClickAt(view.ClipButtonCenter(1));
     EXPECT_TRUE(WaitFor([&] { return host.PasteCount() == 2; }, 5000)) << "the chosen target keeps the paste";
-    ASSERT_TRUE(host.Quit());
-    // The user turns to the second host (which host the system activates after a close is its
-    // own affair). The palette sees the change of foreground as it happens; the wait relies on
-    // Wine handing the foreground event to the palette's thread before a message sent after it.
+    // The user turns to the second host, then the target closes (while in the back, so that no
+    // window is activated in its place). The palette sees the change of foreground as it
+    // happens; the wait relies on Wine handing the foreground event to the palette's thread
+    // before a message sent after it.
     ASSERT_TRUE(WaitFor([&] { return second->Activate(); }, 2000));
+    ASSERT_TRUE(host.Quit());
     ASSERT_TRUE(WaitIdle(palette));
     ClickAt(view.ClipButtonCenter(1));
     EXPECT_TRUE(WaitFor([&] { return second->PasteCount() == 1; }, 5000)) << "to the host last in front";

@@ -60,5 +60,27 @@ TEST(PaletteWindow, BuildsItsPartsWhereTheLayoutPutsThemAndFollowsAResize) {
     EXPECT_TRUE(std::filesystem::exists(dir / "torvane.dat"));
 }
 
+// Inside its long loops (page switch, rebuild, start of the monitor) the palette repaints but
+// leaves clicks and timers queued: handled there, a click would act on a palette half made or
+// on rows still moving. They are handled once the loop is done.
+TEST(PaletteWindow, LongLoopsRepaintButLeaveClicksForLater) {
+    test::TempDir dir;
+    test::RecordingUi ui;
+    PaletteWindow palette;
+    TForm1 form(palette, SystemServices(ui));
+    form.FormCreate(dir / "torvane.exe");
+    ASSERT_TRUE(palette.Create(form));
+    form.FormShow();
+
+    HWND page1 = palette.CommandButton(2);
+    PostMessageW(palette.Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(page1), BN_CLICKED), reinterpret_cast<LPARAM>(page1));
+    palette.ProcessMessages();
+    EXPECT_EQ(form.CurPage, 0) << "the click waits";
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    EXPECT_EQ(form.CurPage, 1);
+    palette.ClosePalette();
+}
+
 }  // namespace
 }  // namespace torvane
