@@ -1,6 +1,8 @@
 #include "demo_figures.h"
 
+#include <cstdint>
 #include <numbers>
+#include <utility>
 
 #include "figure/jcf_data.h"
 #include "support/test_files.h"
