@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <string>
-#include <vector>
 
 #include "dialog_driver.h"
 #include "palette_view.h"
+#include "screen_picture.h"
 #include "support/test_files.h"
 #include "test_host.h"
 #include "torvane_process.h"
@@ -27,41 +26,6 @@ constexpr int kJwwButton = 6;       // "Ｊ"
 // Lines of the settings file past the scale and angle lists when both are empty.
 constexpr int kViewerWidthLine = 46;
 constexpr int kJwwSelectWidthLine = 63;
-
-// The screen's pixels inside a window's client area, without its one-pixel frame, rows from the top.
-std::vector<std::uint32_t> InnerPixels(HWND window) {
-    RECT client{};
-    GetClientRect(window, &client);
-    const int width = client.right - 2;
-    const int height = client.bottom - 2;
-    if (width <= 0 || height <= 0) return {};
-    POINT origin{1, 1};
-    ClientToScreen(window, &origin);
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY);
-    SelectObject(memory, previous);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-    GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return pixels;
-}
-
-bool ShowsAFigure(HWND drawing) {
-    const auto pixels = InnerPixels(drawing);
-    return std::any_of(pixels.begin(), pixels.end(), [](std::uint32_t pixel) { return (pixel & 0xFFFFFF) != 0xFFFFFF; });
-}
 
 int WidthOf(HWND window) {
     RECT r{};
@@ -164,9 +128,9 @@ TEST_F(PaletteDialogsTest, TheViewerShowsAClipAndTheChosenJwCadTakesThePaste) {
     EXPECT_FALSE(IsWindowEnabled(palette));
     HWND drawing = FindChild(viewer, L"TorvaneClipDrawing", L"");
     ASSERT_TRUE(WaitFor([&] { return ShowsAFigure(drawing); })) << "the clip is drawn";
-    const auto at_one = InnerPixels(drawing);
+    const auto at_one = InnerPicture(drawing);
     PressKey(VK_PRIOR);  // seen before the focused field
-    EXPECT_TRUE(WaitFor([&] { return InnerPixels(drawing) != at_one; })) << "Page Up zooms";
+    EXPECT_TRUE(WaitFor([&] { return InnerPicture(drawing) != at_one; })) << "Page Up zooms";
     const int viewer_width = WidthOf(viewer);
     PressKey(VK_ESCAPE);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(viewer); }));
