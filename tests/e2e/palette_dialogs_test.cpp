@@ -72,6 +72,14 @@ TEST_F(PaletteDialogsTest, SettingsAreTakenOnOkOnlyAndThePaletteIsRebuiltEitherW
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }));
     EXPECT_TRUE(IsWindowVisible(dialog)) << "a refused value leaves the dialog open";
     EXPECT_TRUE(WaitFor([&] { return FocusOf(dialog) == interval; })) << "the focus is in the interval field";
+    // Away to another window and back, as a user who looks at Jw_cad: the field has it again.
+    HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr, nullptr, nullptr, nullptr);
+    SetForegroundWindow(other);
+    ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == other; }));
+    SetForegroundWindow(dialog);
+    ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == dialog; }));
+    EXPECT_TRUE(WaitFor([&] { return FocusOf(dialog) == interval; })) << "the focus came back to the field";
+    DestroyWindow(other);
 
     SetText(interval, L"0.0004");
     SetText(ControlById(dialog, kSettingsEdit5), L"4");
