@@ -195,6 +195,9 @@ LRESULT PaletteWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
         case kForegroundChanged:
             if (tracking_) form_->Timer2Timer();
             return 0;
+        case WM_CLIPBOARDUPDATE:
+            form_->ClipboardUpdate();
+            return 0;
         case WM_QUERYENDSESSION: return form_->WMQueryEndSession() ? TRUE : FALSE;
         case WM_CLOSE: Close(); return 0;
         case WM_DESTROY:
@@ -329,6 +332,12 @@ void PaletteWindow::SetMonitorTimer(bool enabled, int interval) {
     } else {
         KillTimer(Handle(), kMonitorTimer);
     }
+}
+
+void PaletteWindow::SetClipboardListener(bool listening) {
+    if (listening == listening_) return;
+    // Without the listener the monitor's timer still finds every copy, only later.
+    listening_ = listening ? AddClipboardFormatListener(Handle()) != 0 : !RemoveClipboardFormatListener(Handle());
 }
 
 void PaletteWindow::SetMonitorIndicator(bool running) {

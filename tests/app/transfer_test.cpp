@@ -55,8 +55,12 @@ TEST_F(TransferTest, PutsTheClipBackWithDefaultsAndLeavesItAloneForOtherViewers)
     EXPECT_EQ(f.form.BootJwwHnd, 11);
     EXPECT_EQ(KeysSent(), CtrlV());
 
-    // The monitor sees exactly the three Jw_cad formats and knows them as its own.
+    // The monitor leaves its own paste alone without opening the clipboard; a manual capture
+    // reads it, sees exactly the three Jw_cad formats and knows them as its own.
+    const int opened = f.clipboard.OpenAttempts();
     f.form.Timer1Timer();
+    EXPECT_EQ(f.clipboard.OpenAttempts(), opened);
+    f.form.ManualCapture();
     EXPECT_EQ(f.form.ListBox1.size(), 3u);
     EXPECT_TRUE(f.form.IsSameClip());
     EXPECT_EQ(f.form.StringGrid1[0][0], u"");
