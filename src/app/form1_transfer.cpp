@@ -132,6 +132,13 @@ bool TForm1::Send_Mess(std::u16string_view keys) {
     const std::vector<TJwwHandleField> list = ListJwwWindows(services_.windows);
     const WindowHandle target = ChooseSendTarget(BootJwwHnd, LastJww, list);
     const bool listed = std::any_of(list.begin(), list.end(), [target](const auto& f) { return f.hd == target; });
+    if (listed && services_.windows.RunsAboveUs(target)) {
+        // Windows would drop every key: nothing is sent, and the user learns why.
+        ui_.Message(u"Jw_cad が管理者として実行されているため、貼り付けられません。"
+                    u"Jw_cad に貼り付けるには Torvane も管理者として起動してください。"
+                    u"クリップはクリップボードにあるので、Jw_cad で Ctrl+V を押しても貼り付けられます。");
+        return false;
+    }
     if (!listed || !SendKeysToWindow(target, keys, services_.windows, services_.keyboard, clock_)) {
         ui_.Beep();
         return false;

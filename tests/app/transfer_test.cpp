@@ -128,6 +128,20 @@ TEST_F(TransferTest, TrackingAndKeysOnlyForAListedJwCadWindowInFront) {
     EXPECT_EQ(JwWin(), figure + '\0');
 }
 
+// Jw_cad run as administrator would drop the keys: none are sent, it is not even brought to the
+// front, and the user is told why; the clip stays on the clipboard for a paste by hand.
+TEST_F(TransferTest, AJwCadRunningAsAdministratorGetsNoKeysAndTheUserLearnsWhy) {
+    f.form.Timer2Timer();
+    ASSERT_EQ(f.form.BootJwwHnd, 11);
+    f.windows.elevated = {11};
+    f.form.TransferClip(1, 0);
+    EXPECT_TRUE(KeysSent().empty());
+    EXPECT_TRUE(f.windows.brought_to_front.empty());
+    ASSERT_EQ(f.ui.messages.size(), 1u);
+    EXPECT_NE(f.ui.messages[0].find(u"管理者"), std::u16string::npos);
+    EXPECT_EQ(JwWin(), figure + '\0');
+}
+
 TEST_F(TransferTest, UnavailableClipboardAbandonsTheTransfer) {
     f.form.BootJwwHnd = 11;
     f.clipboard.HoldElsewhere(true);
