@@ -50,6 +50,9 @@ TEST(PaletteWindow, BuildsItsPartsWhereTheLayoutPutsThemAndFollowsAResize) {
     ASSERT_EQ(palette.Field().ButtonCount(), 9);
     EXPECT_TRUE(Same(ChildRect(palette.Field().ButtonHandle(5), palette.Field().Handle()), ClipButtonRect(5, 3, 64, 64, 0, 0)));
     EXPECT_EQ(palette.GetPaletteInputs(), (TPaletteInputs{u"1.0", u"0.0", true, true}));
+    // The program's icon (this test program carries torvane.exe's resources), large and small.
+    EXPECT_NE(GetClassLongPtrW(palette.Handle(), GCLP_HICON), 0);
+    EXPECT_NE(GetClassLongPtrW(palette.Handle(), GCLP_HICONSM), 0);
 
     SetWindowPos(palette.Handle(), nullptr, 0, 0, 300, 400, SWP_NOMOVE | SWP_NOZORDER);
     const TPaletteLayout portrait = LayoutPalette(300, 400, 16);
