@@ -47,6 +47,9 @@ TEST_F(WindowPositionsTest, SavedPositionsOffTheScreenComeBackOnIt) {
 }
 
 // The figure browser comes back where it was, also after being minimised, session after session.
+// Its normal place is kept in workspace coordinates, which differ from the screen's by the
+// taskbar above or left of the work area; under Xvfb there is no taskbar, so there this checks
+// the round trip and the minimised case only.
 TEST_F(WindowPositionsTest, TheFigureBrowserKeepsItsPlace) {
     form.FormShow();
     const TRect place{210, 130, 520, 420};
