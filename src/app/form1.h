@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -87,8 +88,12 @@ public:
     void CommandButtonMouseDown(int index, TMouseButton mouse, int x, int y);
     // A menu item or command button was chosen.
     void MenuCommand(TPaletteCommand command);
-    // Timer1: the clipboard monitor; Timer2: the Jw_cad tracker.
+    // Timer1: the clipboard monitor; Timer2: the Jw_cad tracker. The monitor's tick returns
+    // at once when the clipboard has not changed since it was last read; a clipboard held by
+    // another program is tried again after BusyRetryMs (at most Ktime), silently.
     void Timer1Timer();
+    // The clipboard's contents changed: the monitor's tick runs at once while the monitor runs.
+    void ClipboardUpdate();
     void Timer2Timer();
     // The tracker's work: the Jw_cad window list, the last active one and the paste target.
     void TrackJww();
@@ -98,10 +103,14 @@ public:
     // Manual capture: the monitor stops, a capture runs, the monitor restarts when KanClip asks.
     void ManualCapture();
     // Captures the clipboard's Jw_cad data as a new clip unless it is the last one captured or
-    // transferred. False when the clipboard could not be opened (the monitor then stays off).
+    // transferred, as a user's manual capture does. False when the clipboard could not be
+    // opened (after the message) or memory ran out.
     bool CaptureClip();
     // True when the clipboard holds the data last captured or transferred.
     bool IsSameClip();
+
+    // Wait before the monitor tries a clipboard held by another program again.
+    static constexpr int BusyRetryMs = 50;
 
     // The identifiers of "DataObject", "Jw_win" and "Ole Private Data" into HD0, HD1, HD2; false
     // when any of them has none.
@@ -178,6 +187,10 @@ public:
     std::uint32_t HD0 = 0;          // clipboard formats "DataObject", "Jw_win", "Ole Private Data"
     std::uint32_t HD1 = 0;
     std::uint32_t HD2 = 0;
+    // The clipboard's sequence number when the monitor last read it (or a transfer filled it).
+    std::uint32_t SeenSequence = 0;
+    // A capture could not write its files, and the user has been told (once a session).
+    bool WriteFailureReported = false;
     TFormatList ListBox1;           // formats on the clipboard now
     TFormatList ListBox2;           // formats last captured or transferred
     int ClientWidth = 0;            // palette's client area
@@ -211,16 +224,29 @@ private:
     int ContextRow() const;
     // The name of the clip under the context menu; a beep and nothing when its cell is empty.
     std::optional<std::u16string> ContextClipName() const;
-    // The capture itself, inside CaptureClip's handling of clipboard and memory failures.
-    void CaptureNewClip();
+    enum class TCaptureResult { Done, Busy, Failed };
+    // A capture by the monitor (one silent attempt to open, nothing when the clipboard has not
+    // changed) or by the user (the clipboard read whatever its sequence number, a message when
+    // it stays held). Failed: memory ran out, or a user's capture found the clipboard held.
+    TCaptureResult Capture(bool byMonitor);
+    // The capture itself, inside Capture's handling of clipboard and memory failures.
+    void CaptureNewClip(bool byMonitor);
+    // The monitor's timer on with this interval, its clipboard listener and indicator on.
+    void StartMonitor(int interval);
+    // The format lists now and last hold the same identifiers, "Jw_win" not 0.
+    bool SameFormatsAsLast() const;
+    // IsSameClip on a "Jw_win" block already copied from the clipboard.
+    bool IsSameClip(std::span<const std::uint8_t> jwWin) const;
     // Runs `put` (which fills the clipboard); false when the clipboard could not be opened or
     // memory ran out (after a message).
     bool PutOnClipboard(const std::function<void()>& put);
     // The transfer itself, inside PutOnClipboard.
     void PutClipOnClipboard(const std::filesystem::path& folder, const std::u16string& name);
-    // Marks the paste with the formats other clipboard viewers leave alone, and remembers its
-    // three formats as the last capture. The clipboard is open.
-    void RememberOwnPaste(std::size_t size0, std::size_t size1, std::size_t size2);
+    // Puts the three prepared files on the clipboard in one opening (no "Jw_win" when file1 is
+    // empty), marked with the formats other clipboard viewers leave alone, and remembers them
+    // as the last capture, so that the monitor leaves them alone.
+    void PutPrepared(const std::filesystem::path& file0, const std::filesystem::path& file1,
+                     const std::filesystem::path& file2);
     // The row a figure import over button row `row` fills; nothing when the page is full.
     std::optional<int> ImportRow(int row) const;
     // The attribute conversions of the settings on the working copy.

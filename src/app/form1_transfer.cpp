@@ -7,6 +7,7 @@
 #include "app/form1.h"
 #include "app/form1_globals.h"
 #include "app/format_list.h"
+#include "clip/clip_files.h"
 #include "clip/key_string.h"
 #include "convert/attribute_conversions.h"
 #include "convert/paste_transform.h"
@@ -44,16 +45,11 @@ void TForm1::TransferClip(int page, int row) {
 
 void TForm1::TransferWorkingCopies() {
     const bool put = PutOnClipboard([this] {
-        ClipboardOpen open(clipboards_);
-        clipboards_.Clear();
         const auto file0 = WorkingCopy(".0");
         if (!FileThere(file0)) ClipDefaultFile0(file0);
-        const std::size_t size0 = clipboards_.ClipLoadFile(HD0, file0);
-        const std::size_t size1 = clipboards_.ClipLoadFile(HD1, WorkingCopy(".1"));
         const auto file2 = WorkingCopy(".2");
         if (!FileThere(file2)) ClipDefaultFile2(file2);
-        const std::size_t size2 = clipboards_.ClipLoadFile(HD2, file2);
-        RememberOwnPaste(size0, size1, size2);
+        PutPrepared(file0, WorkingCopy(".1"), file2);
     });
     if (put) JwwPaste();
 }
@@ -72,38 +68,40 @@ bool TForm1::PutOnClipboard(const std::function<void()>& put) {
 }
 
 void TForm1::PutClipOnClipboard(const std::filesystem::path& folder, const std::u16string& name) {
-    std::size_t sizes[3] = {0, 0, 0};
-    {
-        ClipboardOpen open(clipboards_);
-        clipboards_.Clear();
-        const auto file0 = ClipFile(folder, name, ".0");
-        if (!FileThere(file0)) ClipDefaultFile0(file0);
-        sizes[0] = clipboards_.ClipLoadFile(HD0, file0);
-        FileCopy(file0, WorkingCopy(".0"));
-
-        const auto file1 = ClipFile(folder, name, ".1");
-        if (FileThere(file1)) {
-            // The clip's own file is never changed: every conversion works on the working copy.
-            const auto p1 = WorkingCopy(".1");
-            FileCopy(file1, p1);
-            ConvertForTransfer(p1);
-            JCLF_Trans(p1);
-            sizes[1] = clipboards_.ClipLoadFile(HD1, p1);
-        }
-
-        const auto file2 = ClipFile(folder, name, ".2");
-        if (!FileThere(file2)) ClipDefaultFile2(file2);
-        sizes[2] = clipboards_.ClipLoadFile(HD2, file2);
-        FileCopy(file2, WorkingCopy(".2"));
-        RememberOwnPaste(sizes[0], sizes[1], sizes[2]);
+    // Everything is prepared before the clipboard is opened.
+    const auto file0 = ClipFile(folder, name, ".0");
+    if (!FileThere(file0)) ClipDefaultFile0(file0);
+    FileCopy(file0, WorkingCopy(".0"));
+    const auto file1 = ClipFile(folder, name, ".1");
+    const auto p1 = WorkingCopy(".1");
+    if (FileThere(file1)) {
+        // The clip's own file is never changed: every conversion works on the working copy.
+        FileCopy(file1, p1);
+        ConvertForTransfer(p1);
+        JCLF_Trans(p1);
     }
+    const auto file2 = ClipFile(folder, name, ".2");
+    if (!FileThere(file2)) ClipDefaultFile2(file2);
+    FileCopy(file2, WorkingCopy(".2"));
+    PutPrepared(file0, FileThere(file1) ? p1 : std::filesystem::path(), file2);
 }
 
-void TForm1::RememberOwnPaste(std::size_t size0, std::size_t size1, std::size_t size2) {
-    for (const std::u16string_view format : kIgnoredByViewers) {
-        if (const std::uint32_t id = clipboards_.ClipRegister(format)) clipboards_.ClipPutEmpty(id);
+void TForm1::PutPrepared(const std::filesystem::path& file0, const std::filesystem::path& file1,
+                         const std::filesystem::path& file2) {
+    std::vector<ClipPut> blocks;
+    const std::pair<std::uint32_t, const std::filesystem::path*> files[] = {{HD0, &file0}, {HD1, &file1}, {HD2, &file2}};
+    for (const auto& [id, file] : files) {
+        std::optional<ClipBlock> bytes;
+        if (!file->empty()) bytes = ReadFileChunked(*file, Clipboards::kChunk);
+        blocks.push_back({bytes ? id : 0, bytes ? *std::move(bytes) : ClipBlock{}});
     }
-    ListBox2 = {FormatEntry(HD0, size0), FormatEntry(HD1, size1), FormatEntry(HD2, size2)};
+    std::vector<std::uint32_t> markers;
+    for (const std::u16string_view format : kIgnoredByViewers) {
+        if (const std::uint32_t id = clipboards_.ClipRegister(format)) markers.push_back(id);
+    }
+    const std::vector<std::size_t> sizes = clipboards_.ClipPutAll(std::move(blocks), markers);
+    SeenSequence = clipboards_.ClipSequence();
+    ListBox2 = {FormatEntry(HD0, sizes[0]), FormatEntry(HD1, sizes[1]), FormatEntry(HD2, sizes[2])};
 }
 
 void TForm1::ConvertForTransfer(const std::filesystem::path& f) {
@@ -134,6 +132,13 @@ bool TForm1::Send_Mess(std::u16string_view keys) {
     const std::vector<TJwwHandleField> list = ListJwwWindows(services_.windows);
     const WindowHandle target = ChooseSendTarget(BootJwwHnd, LastJww, list);
     const bool listed = std::any_of(list.begin(), list.end(), [target](const auto& f) { return f.hd == target; });
+    if (listed && services_.windows.RunsAboveUs(target)) {
+        // Windows would drop every key: nothing is sent, and the user learns why.
+        ui_.Message(u"Jw_cad が管理者として実行されているため、貼り付けられません。"
+                    u"Jw_cad に貼り付けるには Torvane も管理者として起動してください。"
+                    u"クリップはクリップボードにあるので、Jw_cad で Ctrl+V を押しても貼り付けられます。");
+        return false;
+    }
     if (!listed || !SendKeysToWindow(target, keys, services_.windows, services_.keyboard, clock_)) {
         ui_.Beep();
         return false;

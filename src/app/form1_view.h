@@ -75,6 +75,8 @@ public:
     // Clipboard monitor: the Timer1 interval and on/off, and the indicator (circle while running).
     virtual void SetMonitorTimer(bool enabled, int interval) = 0;
     virtual void SetMonitorIndicator(bool running) = 0;
+    // Clipboard change notifications (ClipboardUpdate) on or off; turning on twice is turning on once.
+    virtual void SetClipboardListener(bool listening) = 0;
     // Jw_cad tracker Timer2.
     virtual void StartTrackingTimer(int interval) = 0;
 
@@ -144,6 +146,7 @@ public:
     void ProcessMessages() override {}
     void SetMonitorTimer(bool, int) override {}
     void SetMonitorIndicator(bool) override {}
+    void SetClipboardListener(bool) override {}
     void StartTrackingTimer(int) override {}
     void ReadWindowGeometry(TWindowGeometry&) override {}
     void ApplyWindowGeometry(const TWindowGeometry&) override {}

@@ -47,6 +47,16 @@ void Clipboards::Open() {
     ++open_count_;
 }
 
+bool Clipboards::TryOpen() {
+    if (open_count_ == 0) {
+        std::u16string reason;
+        if (!clipboard_.Open(reason)) return false;
+        emptied_ = false;
+    }
+    ++open_count_;
+    return true;
+}
+
 void Clipboards::Close() {
     if (open_count_ == 0) return;
     if (--open_count_ == 0) clipboard_.Close();
@@ -63,6 +73,10 @@ bool Clipboards::Put(std::uint32_t id, std::span<const std::uint8_t> bytes) {
 }
 
 int Clipboards::ClipFormatCount() { return clipboard_.FormatCount(); }
+
+std::uint32_t Clipboards::ClipSequence() { return clipboard_.SequenceNumber(); }
+
+bool Clipboards::ClipHasFormat(std::uint32_t id) { return clipboard_.IsFormatAvailable(id); }
 
 std::uint32_t Clipboards::ClipRegister(std::u16string_view name) { return clipboard_.RegisterFormat(name); }
 
@@ -99,6 +113,40 @@ std::size_t Clipboards::ClipLoadFile(std::uint32_t id, const std::filesystem::pa
     if (!Put(id, *block)) return 0;
     Put(Clipboard::kUnicodeText, UnicodeTextOf(*block));
     return size;
+}
+
+std::vector<std::optional<ClipBlock>> Clipboards::ClipReadAll(std::span<const std::uint32_t> ids, bool quietly) {
+    if (quietly && !TryOpen()) throw ClipboardUnavailable(u"");
+    if (!quietly) Open();
+    // Closed however the copying ends (it may run out of memory).
+    struct CloseAfter {
+        Clipboards& clipboards;
+        ~CloseAfter() { clipboards.Close(); }
+    } close_after{*this};
+    std::vector<std::optional<ClipBlock>> blocks;
+    blocks.reserve(ids.size());
+    for (const std::uint32_t id : ids) blocks.push_back(clipboard_.GetData(id));
+    return blocks;
+}
+
+std::vector<std::size_t> Clipboards::ClipPutAll(std::vector<ClipPut> blocks, std::span<const std::uint32_t> markers) {
+    // Everything is made before the clipboard is opened: it is held only while the blocks are put.
+    std::vector<ClipBlock> texts;
+    texts.reserve(blocks.size());
+    for (ClipPut& block : blocks) {
+        block.bytes.push_back(0);
+        texts.push_back(UnicodeTextOf(block.bytes));
+    }
+    std::vector<std::size_t> sizes(blocks.size(), 0);
+    ClipboardOpen open(*this);
+    Clear();
+    for (std::size_t i = 0; i < blocks.size(); ++i) {
+        if (blocks[i].id == 0 || !Put(blocks[i].id, blocks[i].bytes)) continue;
+        Put(Clipboard::kUnicodeText, texts[i]);
+        sizes[i] = blocks[i].bytes.size() - 1;
+    }
+    for (const std::uint32_t marker : markers) Put(marker, {});
+    return sizes;
 }
 
 bool Clipboards::ClipPutEmpty(std::uint32_t id) {

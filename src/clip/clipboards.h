@@ -6,7 +6,9 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <span>
 #include <utility>
+#include <vector>
 
 #include "platform/clipboard.h"
 #include "platform/clock.h"
@@ -25,6 +27,15 @@ public:
 
 private:
     std::u16string message_;
+};
+
+// A block of clipboard data.
+using ClipBlock = std::vector<std::uint8_t>;
+
+// A block to put on the clipboard under a format.
+struct ClipPut {
+    std::uint32_t id = 0;
+    ClipBlock bytes;
 };
 
 // The application's single clipboard object and the raw clipboard operations of capture and
@@ -46,11 +57,17 @@ public:
     // Retries for about half a second while another program holds the clipboard, then shows
     // "クリップボード <reason> を開けません" and throws ClipboardUnavailable.
     void Open();
+    // One attempt to open, nothing said: false while another program holds the clipboard.
+    bool TryOpen();
     void Close();
     // Removes everything from the clipboard (opening it for the purpose).
     void Clear();
 
     int ClipFormatCount();
+    // Changes whenever the clipboard's contents change; the clipboard is not opened.
+    std::uint32_t ClipSequence();
+    // True when the format is on the clipboard; the clipboard is not opened.
+    bool ClipHasFormat(std::uint32_t id);
     // Identifier of the registered format name; 0 when registering fails.
     std::uint32_t ClipRegister(std::u16string_view name);
     // Size of the format's block as the system reports it; nothing when the format is absent.
@@ -66,6 +83,15 @@ public:
 
     // Puts an empty block under the identifier; false when it could not.
     bool ClipPutEmpty(std::uint32_t id);
+
+    // The whole blocks of the formats (none for an absent format), copied in one opening of
+    // the clipboard, which is closed again before this returns. `quietly`: one attempt to open
+    // and no message. Throws ClipboardUnavailable when the clipboard could not be opened.
+    std::vector<std::optional<ClipBlock>> ClipReadAll(std::span<const std::uint32_t> ids, bool quietly);
+    // In one opening: empties the clipboard, puts each block as ClipLoadFile puts a file (one 0
+    // byte added, and its Unicode-text copy), then an empty block under each of `markers`. The
+    // sizes put, without the 0 byte (0 where nothing was put, or for identifier 0).
+    std::vector<std::size_t> ClipPutAll(std::vector<ClipPut> blocks, std::span<const std::uint32_t> markers);
 
 private:
     bool Put(std::uint32_t id, std::span<const std::uint8_t> bytes);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "platform/code_page.h"
 #include "util/encodings.h"
 
 namespace torvane {
@@ -31,20 +30,20 @@ bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 
 }  // namespace
 
-void DecodeAnsi(std::string_view bytes, std::u16string& out) {
+void DecodeSjis(std::string_view bytes, std::u16string& out) {
     if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
         out.assign(bytes.begin(), bytes.end());
     else
-        out = DecodeAnsiBytes(bytes);
+        out = DecodeSjisBytes(bytes);
 }
 
-std::string EncodeAnsi(std::u16string_view text) {
+std::string EncodeSjis(std::u16string_view text) {
     if (std::all_of(text.begin(), text.end(), [](char16_t c) { return c < 0x80; })) {
         std::string out(text.size(), '\0');
         std::transform(text.begin(), text.end(), out.begin(), [](char16_t c) { return static_cast<char>(c); });
         return out;
     }
-    return SystemCodePage().Encode(text);
+    return StrToSjis(text);
 }
 
 bool ReadArchiveString(ByteReader& in, std::u16string& out, bool& utf16) {
@@ -68,7 +67,7 @@ bool ReadArchiveString(ByteReader& in, std::u16string& out, bool& utf16) {
     } else {
         const auto bytes = in.Bytes(length);
         if (!in.ok()) return false;
-        DecodeAnsi(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), out);
+        DecodeSjis(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), out);
     }
     KeepPrintable(out);
     return true;
@@ -103,13 +102,13 @@ void WriteArchiveString(ByteWriter& out, std::u16string_view text, bool utf16) {
         for (std::size_t i = 0; i < n; ++i) out.U16(clean[i]);
         return;
     }
-    std::string bytes = EncodeAnsi(clean);
+    std::string bytes = EncodeSjis(clean);
     if (bytes.size() > kMaxArchiveLength) {
         // Encode whole characters until the next one would not fit.
         std::string cut;
         for (std::size_t i = 0; i < clean.size();) {
             const std::size_t units = (IsHighSurrogate(clean[i]) && i + 1 < clean.size()) ? 2 : 1;
-            const std::string piece = EncodeAnsi(std::u16string_view(clean).substr(i, units));
+            const std::string piece = EncodeSjis(std::u16string_view(clean).substr(i, units));
             if (cut.size() + piece.size() > kMaxArchiveLength) break;
             cut += piece;
             i += units;

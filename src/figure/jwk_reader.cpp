@@ -51,7 +51,7 @@ float ToSingle(double v) {
 // it in memory.
 std::u16string TextAt(std::string_view area, std::int32_t offset) {
     if (offset < 0 || static_cast<std::size_t>(offset) >= area.size()) return {};
-    return StripCtrl(AnsiToStr(area.substr(static_cast<std::size_t>(offset), kMaxTextBytes)));
+    return StripCtrl(SjisToStr(area.substr(static_cast<std::size_t>(offset), kMaxTextBytes)));
 }
 
 // A value of the header text without the blanks and control characters around it.
@@ -105,13 +105,13 @@ bool TJwkData::ReadBytes(std::span<const std::uint8_t> bytes, const std::u16stri
 
     const std::string_view first = AsChars(TakeUpTo(in, kHeaderBlock));
     if (first.empty()) return false;
-    Enthd.jwID = AnsiToStr(first.substr(0, kIdSize));
-    if (first.size() > kIdSize) Enthd.comment1 = AnsiToStr(first.substr(kIdSize, kCommentSize));
-    if (first.size() > kIdSize + kCommentSize) Enthd.comment2 = AnsiToStr(first.substr(kIdSize + kCommentSize, kCommentSize));
+    Enthd.jwID = SjisToStr(first.substr(0, kIdSize));
+    if (first.size() > kIdSize) Enthd.comment1 = SjisToStr(first.substr(kIdSize, kCommentSize));
+    if (first.size() > kIdSize + kCommentSize) Enthd.comment2 = SjisToStr(first.substr(kIdSize + kCommentSize, kCommentSize));
 
     const std::string_view second = AsChars(TakeUpTo(in, kHeaderBlock));
     if (second.empty()) return false;
-    Enthd.para = SplitHeaderValues(AnsiToStr(second));
+    Enthd.para = SplitHeaderValues(SjisToStr(second));
     auto integer = [&](std::size_t i) { return ValInt(Trimmed(Enthd.para[i])); };
     auto real = [&](std::size_t i) { return ValReal(Trimmed(Enthd.para[i])); };
     Enthd.lineCount = integer(0);

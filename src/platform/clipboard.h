@@ -22,6 +22,10 @@ public:
     virtual std::uint32_t RegisterFormat(std::u16string_view name) = 0;
     // Number of formats now on the clipboard (the clipboard need not be open).
     virtual int FormatCount() = 0;
+    // A number that changes whenever the clipboard's contents change (it need not be open).
+    virtual std::uint32_t SequenceNumber() = 0;
+    // True when the format is on the clipboard (it need not be open).
+    virtual bool IsFormatAvailable(std::uint32_t format) = 0;
     // One attempt to open; on failure the system's reason is stored in `reason`.
     virtual bool Open(std::u16string& reason) = 0;
     virtual void Close() = 0;

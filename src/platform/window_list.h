@@ -31,6 +31,9 @@ public:
     virtual void Restore(WindowHandle window) = 0;
     // Asks the system to make the window the foreground window; activation may follow later.
     virtual void BringToFront(WindowHandle window) = 0;
+    // True when the window's program runs with more rights than this one (as administrator):
+    // the system then drops the keys sent to it.
+    virtual bool RunsAboveUs(WindowHandle window) = 0;
 };
 
 // The back end's window list: the desktop on Windows, an empty scripted list elsewhere.

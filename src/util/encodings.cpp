@@ -15,13 +15,12 @@ std::string_view UpToZero(std::string_view b) { return b.substr(0, b.find('\0'))
 
 constexpr char16_t kReplacement = u'\uFFFD';
 
-// What the code page makes of each single byte and of each pair of bytes that begins with a
+// What a code page makes of each single byte and of each pair of bytes that begins with a
 // lead byte; 0 where the code page gives no one character. A lead byte alone is no character,
 // or it makes one character with the byte 0xA1 (a trail byte of every double-byte code page).
-class AnsiTable {
+class DecodingTable {
 public:
-    AnsiTable() {
-        const CodePage& code_page = SystemCodePage();
+    explicit DecodingTable(const CodePage& code_page) {
         for (int b = 0; b < 256; ++b) single_[b] = One(code_page.Decode(std::string(1, static_cast<char>(b))));
         for (int lead = 1; lead < 256; ++lead) {
             const char probe[2] = {static_cast<char>(lead), '\xA1'};
@@ -67,6 +66,11 @@ private:
     std::vector<char16_t> pairs_;
 };
 
+std::u16string Decode(const CodePage& code_page, const DecodingTable& table, std::string_view b) {
+    if (std::optional<std::u16string> text = table.Decode(b)) return *std::move(text);
+    return code_page.Decode(b);
+}
+
 }  // namespace
 
 std::string StrToAnsi(std::u16string_view s) { return SystemCodePage().Encode(s); }
@@ -74,12 +78,20 @@ std::string StrToAnsi(std::u16string_view s) { return SystemCodePage().Encode(s)
 std::u16string AnsiToStr(std::string_view b) { return DecodeAnsiBytes(UpToZero(b)); }
 
 std::u16string DecodeAnsiBytes(std::string_view b) {
-    static const AnsiTable table;
-    if (std::optional<std::u16string> text = table.Decode(b)) return *std::move(text);
-    return SystemCodePage().Decode(b);
+    static const DecodingTable table(SystemCodePage());
+    return Decode(SystemCodePage(), table, b);
 }
 
 int AnsiLen(std::u16string_view s) { return static_cast<int>(StrToAnsi(s).size()); }
+
+std::string StrToSjis(std::u16string_view s) { return ShiftJisCodePage().Encode(s); }
+
+std::u16string SjisToStr(std::string_view b) { return DecodeSjisBytes(UpToZero(b)); }
+
+std::u16string DecodeSjisBytes(std::string_view b) {
+    static const DecodingTable table(ShiftJisCodePage());
+    return Decode(ShiftJisCodePage(), table, b);
+}
 
 std::string StrToUtf16(std::u16string_view s) {
     std::string out;

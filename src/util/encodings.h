@@ -4,8 +4,8 @@
 
 namespace torvane {
 
-// Bytes of s in the system's ANSI code page (Shift-JIS on Japanese Windows); characters the
-// code page lacks become "?".
+// Bytes of s in the system's ANSI code page (Shift-JIS on Japanese Windows), the encoding of
+// the settings file; characters the code page lacks become "?".
 std::string StrToAnsi(std::u16string_view s);
 // Text of ANSI bytes up to the first 0 byte.
 std::u16string AnsiToStr(std::string_view b);
@@ -14,6 +14,12 @@ std::u16string AnsiToStr(std::string_view b);
 std::u16string DecodeAnsiBytes(std::string_view b);
 // Number of ANSI bytes of s.
 int AnsiLen(std::u16string_view s);
+
+// The same in Shift-JIS (code page 932) on every machine: the texts of figure streams, JWS and
+// JWK files, whatever the system's ANSI code page is.
+std::string StrToSjis(std::u16string_view s);
+std::u16string SjisToStr(std::string_view b);
+std::u16string DecodeSjisBytes(std::string_view b);
 
 // UTF-8 bytes of s; an unpaired surrogate becomes U+FFFD.
 std::string StrToUtf8(std::u16string_view s);

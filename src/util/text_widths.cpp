@@ -56,7 +56,7 @@ bool IsBlankText(std::u16string_view s) {
 }
 
 double TextLenAnsi(std::u16string_view s, double w, double sp) {
-    const std::string bytes = StrToAnsi(s);
+    const std::string bytes = StrToSjis(s);
     double length = 0;
     for (std::size_t i = 0; i < bytes.size();) {
         const bool full = IsLeadByte(static_cast<unsigned char>(bytes[i]));

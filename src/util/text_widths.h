@@ -20,7 +20,7 @@ bool IsHalfWidthAt(std::u16string_view s, std::size_t i);
 // True when s holds nothing but blanks (" ", "　" and control characters).
 bool IsBlankText(std::u16string_view s);
 
-// Length of s from its ANSI (Shift-JIS) bytes: w per full-width character (a lead byte and the
+// Length of s from its Shift-JIS bytes (whatever the system code page): w per full-width character (a lead byte and the
 // byte after it), w / 2 per other byte, plus after every character but the last sp or sp / 2 by
 // the same character's width.
 double TextLenAnsi(std::u16string_view s, double w, double sp);

@@ -6,6 +6,7 @@
 
 #include "platform/win32/wide_text.h"
 #include "win32ui/child_controls.h"
+#include "win32ui/window_placement.h"
 
 namespace torvane {
 namespace {
@@ -52,6 +53,7 @@ bool FigureBrowserWindow::Create(const TWindowBounds& bounds) {
                         ? RECT{bounds.Left, bounds.Top, bounds.Left + bounds.Width, bounds.Top + bounds.Height}
                         : RECT{120, 120, 120 + frame.right - frame.left, 120 + frame.bottom - frame.top};
     if (!CreateWindowOf(params)) return false;
+    KeepOnScreen(Handle());
     own_ui_.SetOwner(Handle());
     if (!CreateControls()) return false;
     LayOut();
@@ -128,11 +130,9 @@ void FigureBrowserWindow::SetTranslucent(int alpha) {
 }
 
 TWindowBounds FigureBrowserWindow::Bounds() const {
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof placement;
-    GetWindowPlacement(Handle(), &placement);
-    const RECT& r = placement.rcNormalPosition;
-    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+    TWindowBounds bounds;
+    ReadBounds(Handle(), bounds);
+    return bounds;
 }
 
 LRESULT FigureBrowserWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {

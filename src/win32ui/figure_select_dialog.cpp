@@ -8,6 +8,7 @@
 #include "platform/win32/wide_text.h"
 #include "win32ui/child_controls.h"
 #include "win32ui/modal_loop.h"
+#include "win32ui/window_placement.h"
 
 namespace torvane {
 namespace {
@@ -51,6 +52,7 @@ bool FigureSelectDialog::Open(HWND owner, const TFigureSelection& selection, con
                         ? RECT{saved.Left, saved.Top, saved.Left + saved.Width, saved.Top + saved.Height}
                         : RECT{100, 100, 100 + frame.right - frame.left, 100 + frame.bottom - frame.top};
     if (!CreateWindowOf(params)) return false;
+    KeepOnScreen(Handle());
     own_ui_.SetOwner(Handle());
     panel_width_ = geometry.Form5PanelWidth > 0 ? geometry.Form5PanelWidth : kDefaultPanelWidth;
     if (!CreateControls()) return false;
@@ -69,10 +71,7 @@ void FigureSelectDialog::RunModal() {
 
 bool FigureSelectDialog::Finish(TFigureSelection& selection, TWindowGeometry& geometry) {
     form_.FormClose();
-    RECT bounds{};
-    if (GetWindowRect(Handle(), &bounds) && !IsIconic(Handle()) && !IsZoomed(Handle())) {
-        geometry.Form5 = {bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top};
-    }
+    ReadBounds(Handle(), geometry.Form5);
     geometry.Form5PanelWidth = panel_width_;
     const auto widths = list_.ColumnWidths();
     std::copy(widths.begin(), widths.end(), geometry.Form5ColWidths.begin());

@@ -12,6 +12,7 @@
 #include "win32ui/figure_select_dialog.h"
 #include "win32ui/jww_select_dialog.h"
 #include "win32ui/settings_dialog.h"
+#include "win32ui/window_placement.h"
 
 namespace torvane {
 namespace {
@@ -195,6 +196,9 @@ LRESULT PaletteWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
         case kForegroundChanged:
             if (tracking_) form_->Timer2Timer();
             return 0;
+        case WM_CLIPBOARDUPDATE:
+            form_->ClipboardUpdate();
+            return 0;
         case WM_QUERYENDSESSION: return form_->WMQueryEndSession() ? TRUE : FALSE;
         case WM_CLOSE: Close(); return 0;
         case WM_DESTROY:
@@ -331,6 +335,12 @@ void PaletteWindow::SetMonitorTimer(bool enabled, int interval) {
     }
 }
 
+void PaletteWindow::SetClipboardListener(bool listening) {
+    if (listening == listening_) return;
+    // Without the listener the monitor's timer still finds every copy, only later.
+    listening_ = listening ? AddClipboardFormatListener(Handle()) != 0 : !RemoveClipboardFormatListener(Handle());
+}
+
 void PaletteWindow::SetMonitorIndicator(bool running) {
     monitor_running_ = running;
     const RECT r = ToRect(layout_.Indicator);
@@ -349,15 +359,13 @@ void PaletteWindow::StopTrackingTimer() {
 }
 
 void PaletteWindow::ReadWindowGeometry(TWindowGeometry& geometry) {
-    RECT rect{};
-    if (Handle() == nullptr || !GetWindowRect(Handle(), &rect)) return;
-    geometry.Form1 = {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+    if (Handle() != nullptr) ReadBounds(Handle(), geometry.Form1);
 }
 
 void PaletteWindow::ApplyWindowGeometry(const TWindowGeometry& geometry) {
     const TWindowBounds& b = geometry.Form1;
-    SetWindowPos(Handle(), nullptr, b.Left, b.Top, std::max(b.Width, PaletteMinimumSide),
-                 std::max(b.Height, PaletteMinimumSide), SWP_NOZORDER | SWP_NOACTIVATE);
+    const TRect shown = OnScreen({b.Left, b.Top, std::max(b.Width, PaletteMinimumSide), std::max(b.Height, PaletteMinimumSide)});
+    SetWindowPos(Handle(), nullptr, shown.Left, shown.Top, shown.Width, shown.Height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void PaletteWindow::SetPanelColor(int color) { strip_.SetColor(static_cast<COLORREF>(color)); }

@@ -42,6 +42,7 @@ public:
     void ProcessMessages() override;
     void SetMonitorTimer(bool enabled, int interval) override;
     void SetMonitorIndicator(bool running) override;
+    void SetClipboardListener(bool listening) override;
     void StartTrackingTimer(int interval) override;
     void StopTrackingTimer() override;
     void ReadWindowGeometry(TWindowGeometry& geometry) override;
@@ -92,6 +93,7 @@ private:
     TPaletteStyle style_{0xFFFFFF, 0, 255, 0, 0x808080, 16, 8};
     TPaletteLayout layout_;
     bool monitor_running_ = false;
+    bool listening_ = false;  // registered for WM_CLIPBOARDUPDATE
     // The Jw_cad tracker runs (between its ticks too), and also at every change of the
     // foreground window, so that a Jw_cad window in front for less than a tick is seen.
     bool tracking_ = false;

@@ -55,8 +55,12 @@ TEST_F(TransferTest, PutsTheClipBackWithDefaultsAndLeavesItAloneForOtherViewers)
     EXPECT_EQ(f.form.BootJwwHnd, 11);
     EXPECT_EQ(KeysSent(), CtrlV());
 
-    // The monitor sees exactly the three Jw_cad formats and knows them as its own.
+    // The monitor leaves its own paste alone without opening the clipboard; a manual capture
+    // reads it, sees exactly the three Jw_cad formats and knows them as its own.
+    const int opened = f.clipboard.OpenAttempts();
     f.form.Timer1Timer();
+    EXPECT_EQ(f.clipboard.OpenAttempts(), opened);
+    f.form.ManualCapture();
     EXPECT_EQ(f.form.ListBox1.size(), 3u);
     EXPECT_TRUE(f.form.IsSameClip());
     EXPECT_EQ(f.form.StringGrid1[0][0], u"");
@@ -121,6 +125,20 @@ TEST_F(TransferTest, TrackingAndKeysOnlyForAListedJwCadWindowInFront) {
     f.form.TransferClip(1, 0);
     EXPECT_TRUE(KeysSent().empty());
     EXPECT_EQ(f.ui.beeps, 3);
+    EXPECT_EQ(JwWin(), figure + '\0');
+}
+
+// Jw_cad run as administrator would drop the keys: none are sent, it is not even brought to the
+// front, and the user is told why; the clip stays on the clipboard for a paste by hand.
+TEST_F(TransferTest, AJwCadRunningAsAdministratorGetsNoKeysAndTheUserLearnsWhy) {
+    f.form.Timer2Timer();
+    ASSERT_EQ(f.form.BootJwwHnd, 11);
+    f.windows.elevated = {11};
+    f.form.TransferClip(1, 0);
+    EXPECT_TRUE(KeysSent().empty());
+    EXPECT_TRUE(f.windows.brought_to_front.empty());
+    ASSERT_EQ(f.ui.messages.size(), 1u);
+    EXPECT_NE(f.ui.messages[0].find(u"管理者"), std::u16string::npos);
     EXPECT_EQ(JwWin(), figure + '\0');
 }
 

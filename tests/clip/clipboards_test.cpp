@@ -190,6 +190,28 @@ TEST_F(ClipboardsTest, HeldClipboardIsRetriedForHalfASecondThenReported) {
     EXPECT_FALSE(board.IsOpen());
 }
 
+// Capture reads every block in one opening and closes; a quiet read gives up after one attempt
+// without a word.
+TEST_F(ClipboardsTest, ReadAllCopiesTheBlocksInOneOpening) {
+    const std::uint32_t ids[] = {clips.ClipRegister(u"A"), clips.ClipRegister(u"B"), clips.ClipRegister(u"C")};
+    PutBlock(ids[0], "a");
+    PutBlock(ids[2], "cc");
+    const int opened = board.OpenAttempts();
+    const auto blocks = clips.ClipReadAll(ids, true);
+    EXPECT_EQ(board.OpenAttempts(), opened + 1);
+    EXPECT_FALSE(board.IsOpen());
+    ASSERT_EQ(blocks.size(), 3u);
+    EXPECT_EQ(blocks[0], Bytes("a"));
+    EXPECT_FALSE(blocks[1]);
+    EXPECT_EQ(blocks[2], Bytes("cc"));
+
+    board.HoldElsewhere(true);
+    EXPECT_THROW(clips.ClipReadAll(ids, true), ClipboardUnavailable);
+    EXPECT_EQ(board.OpenAttempts(), opened + 2);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(clock.Elapsed(), 0u);
+}
+
 TEST_F(ClipboardsTest, DefaultFilesHoldTheDefaultContents) {
     ASSERT_TRUE(ClipDefaultFile0(dir / "d.0"));
     std::string data_object(32, '\0');

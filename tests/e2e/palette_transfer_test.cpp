@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <string>
 
 #include "convert/paste_transform.h"
 #include "figure/jcf_data.h"
@@ -20,7 +21,8 @@ namespace {
 namespace fs = std::filesystem;
 using namespace test;
 
-constexpr int kPoll = 100;  // Ktime of the prepared settings
+// A poll interval of a minute: copies arrive through the clipboard's change notification.
+constexpr int kPoll = 60000;
 
 fs::path Stream(const std::string& name) { return *DataDir() / "streams" / name; }
 
@@ -50,6 +52,7 @@ protected:
 // One palette beside the host: capture, duplicates, a click that pastes, the scale box, the
 // portrait layout and dragging; the index written at close. Captures and transfers are timed.
 TEST_F(PaletteTransferTest, CapturesPastesScalesTurnsAndMoves) {
+    settings.lines[SettingsFile::kKtime] = std::to_string(kPoll);
     settings.Write(dir / "torvane.dat");
     TestHost host(L"図面A.jww", dir / "pasted-a.1");
     ASSERT_NE(host.window(), nullptr);
@@ -58,6 +61,7 @@ TEST_F(PaletteTransferTest, CapturesPastesScalesTurnsAndMoves) {
     ASSERT_NE(palette, nullptr);
     const PaletteView view(palette, settings);
     const fs::path temp = dir / "Temp";
+    ASSERT_TRUE(WaitFor([&] { return view.MonitorShownRunning(); }, 5000)) << "the monitor did not start";
 
     double slowest_capture = 0;
     auto capture = [&](const std::string& stream, std::size_t expected) {
@@ -65,6 +69,7 @@ TEST_F(PaletteTransferTest, CapturesPastesScalesTurnsAndMoves) {
         EXPECT_TRUE(host.Put(Stream(stream)));
         const double ms = WaitForClips(temp, expected, put);
         EXPECT_GE(ms, 0) << stream << " was not captured";
+        EXPECT_LT(ms, 500) << stream << " waited for the poll";
         slowest_capture = std::max(slowest_capture, ms);
     };
     capture("Test1.1", 1);

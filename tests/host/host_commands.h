@@ -28,6 +28,9 @@ enum Command : unsigned {
     kLastPasteTime = 9,
     // Answer: how many times the main window has been activated.
     kActivationCount = 10,
+    // As kPut, then opens the clipboard again at once and keeps it open: the argument is the
+    // milliseconds, a space and the file. Answer 1 when both were done.
+    kPutAndHold = 11,
 };
 
 // Suffix of the host's window title, as Jw_cad's.

@@ -105,15 +105,24 @@ HWND ShowDialog(const std::wstring& title) {
     return dialog;
 }
 
+// Opens the clipboard and keeps it open until the release timer.
+bool HoldClipboard(int milliseconds) {
+    if (!OpenClipboardPatiently(host.window)) return false;
+    host.holding = true;
+    SetTimer(host.window, kReleaseTimer, static_cast<UINT>(milliseconds), nullptr);
+    return true;
+}
+
 LRESULT Command(const COPYDATASTRUCT& data) {
     const std::wstring argument(static_cast<const wchar_t*>(data.lpData), data.cbData / sizeof(wchar_t));
     switch (data.dwData) {
         case kPut: return PutFigure(argument) ? 1 : 0;
-        case kHoldClipboard:
-            if (!OpenClipboardPatiently(host.window)) return 0;
-            host.holding = true;
-            SetTimer(host.window, kReleaseTimer, static_cast<UINT>(_wtoi(argument.c_str())), nullptr);
-            return 1;
+        case kHoldClipboard: return HoldClipboard(_wtoi(argument.c_str())) ? 1 : 0;
+        case kPutAndHold: {
+            const std::size_t space = argument.find(L' ');
+            if (space == std::wstring::npos || !PutFigure(argument.substr(space + 1))) return 0;
+            return HoldClipboard(_wtoi(argument.substr(0, space).c_str())) ? 1 : 0;
+        }
         case kShowDialog: return reinterpret_cast<LRESULT>(ShowDialog(argument));
         case kPasteCount: return host.pastes;
         case kMinimize: ShowWindow(host.window, SW_MINIMIZE); return 1;

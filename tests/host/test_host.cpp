@@ -54,6 +54,10 @@ LRESULT TestHost::Send(unsigned command, const std::wstring& argument) {
 
 bool TestHost::Put(const std::filesystem::path& figure_stream) { return Send(test_host::kPut, figure_stream.wstring()) == 1; }
 
+bool TestHost::PutAndHold(const std::filesystem::path& figure_stream, unsigned milliseconds) {
+    return Send(test_host::kPutAndHold, std::to_wstring(milliseconds) + L" " + figure_stream.wstring()) == 1;
+}
+
 bool TestHost::HoldClipboard(unsigned milliseconds) {
     return Send(test_host::kHoldClipboard, std::to_wstring(milliseconds)) == 1;
 }

@@ -26,6 +26,8 @@ public:
 
     bool Put(const std::filesystem::path& figure_stream);
     bool HoldClipboard(unsigned milliseconds);
+    // Puts the figure and keeps the clipboard open right after, for `milliseconds`.
+    bool PutAndHold(const std::filesystem::path& figure_stream, unsigned milliseconds);
     HWND ShowDialog(const std::wstring& title);
     int PasteCount();
     // Writes the clipboard's "Jw_win" block to the paste file now; false when there is none.

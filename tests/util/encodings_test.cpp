@@ -15,19 +15,26 @@ TEST(AnsiTest, ShiftJisBytesAndStopAtZero) {
     EXPECT_EQ(AnsiLen(u""), 0);
 }
 
-// The table of the fast decoding must give what the code page gives, character by character and
-// for the bytes it does not cover (lone lead bytes, invalid pairs, lead bytes at the end).
+TEST(SjisTest, ShiftJisBytesAndStopAtZero) {
+    EXPECT_EQ(StrToSjis(u"図aｶ"), "\x90\x7D" "a\xB6");
+    EXPECT_EQ(SjisToStr("\x90\x7D" "a\0zz"s), u"図a");
+}
+
+// The tables of the fast decoding must give what their code page gives, character by character
+// and for the bytes they do not cover (lone lead bytes, invalid pairs, lead bytes at the end).
 TEST(AnsiTest, DecodingAsTheCodePageDoes) {
-    const CodePage& code_page = SystemCodePage();
-    for (int first = 0; first < 256; ++first) {
-        for (int second = 0; second < 256; ++second) {
-            const std::string pair{static_cast<char>(first), static_cast<char>(second)};
-            ASSERT_EQ(DecodeAnsiBytes(pair), code_page.Decode(pair)) << first << " " << second;
+    for (const auto& [code_page, decode] : {std::pair{&SystemCodePage(), &DecodeAnsiBytes},
+                                            std::pair{&ShiftJisCodePage(), &DecodeSjisBytes}}) {
+        for (int first = 0; first < 256; ++first) {
+            for (int second = 0; second < 256; ++second) {
+                const std::string pair{static_cast<char>(first), static_cast<char>(second)};
+                ASSERT_EQ(decode(pair), code_page->Decode(pair)) << first << " " << second;
+            }
         }
+        for (const std::string& bytes : {"\x90\x7D" "a\xB6\x82"s, "\x82\xA0\x82\xA2\x00" "z"s, "\x81\x20\x90\x7D"s,
+                                         "\xFD\xFF" "abc"s})
+            EXPECT_EQ(decode(bytes), code_page->Decode(bytes));
     }
-    for (const std::string& bytes : {"\x90\x7D" "a\xB6\x82"s, "\x82\xA0\x82\xA2\x00" "z"s, "\x81\x20\x90\x7D"s,
-                                     "\xFD\xFF" "abc"s})
-        EXPECT_EQ(DecodeAnsiBytes(bytes), code_page.Decode(bytes));
 }
 
 TEST(Utf8Test, RoundTripsIncludingSurrogatePairs) {

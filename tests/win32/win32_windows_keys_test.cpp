@@ -48,6 +48,7 @@ TEST_F(Win32WindowsKeysTest, HostIsFoundByTitleAndReceivesCtrlV) {
     ASSERT_NE(found, list.end());
     EXPECT_EQ(found->ac, u"図面A.jww - jw_win");
     EXPECT_TRUE(windows.IsWindow(target));
+    EXPECT_FALSE(windows.RunsAboveUs(target)) << "a program of the same user and rights";
 
     const auto expected = PutFigure();
     EXPECT_TRUE(Paste(target));

@@ -1,6 +1,9 @@
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
+
+#include <string>
 
 #include "app/form1.h"
 #include "app/palette_layout.h"
@@ -50,6 +53,23 @@ TEST(PaletteWindow, BuildsItsPartsWhereTheLayoutPutsThemAndFollowsAResize) {
     ASSERT_EQ(palette.Field().ButtonCount(), 9);
     EXPECT_TRUE(Same(ChildRect(palette.Field().ButtonHandle(5), palette.Field().Handle()), ClipButtonRect(5, 3, 64, 64, 0, 0)));
     EXPECT_EQ(palette.GetPaletteInputs(), (TPaletteInputs{u"1.0", u"0.0", true, true}));
+    // The program's icon (this test program carries torvane.exe's resources), large and small,
+    // and a tooltip for every command button under the common controls 6 of its manifest (Wine's
+    // older controls take these tooltips too; Windows' do not).
+    EXPECT_NE(GetClassLongPtrW(palette.Handle(), GCLP_HICON), 0);
+    EXPECT_NE(GetClassLongPtrW(palette.Handle(), GCLP_HICONSM), 0);
+    HWND tooltip = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM found) -> BOOL {
+            wchar_t name[32]{};
+            GetClassNameW(window, name, 32);
+            if (std::wstring(name) == TOOLTIPS_CLASSW) *reinterpret_cast<HWND*>(found) = window;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&tooltip));
+    ASSERT_NE(tooltip, nullptr);
+    EXPECT_EQ(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0), CommandButtonCount);
 
     SetWindowPos(palette.Handle(), nullptr, 0, 0, 300, 400, SWP_NOMOVE | SWP_NOZORDER);
     const TPaletteLayout portrait = LayoutPalette(300, 400, 16);

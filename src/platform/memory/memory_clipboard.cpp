@@ -14,6 +14,10 @@ std::uint32_t MemoryClipboard::RegisterFormat(std::u16string_view name) {
 
 int MemoryClipboard::FormatCount() { return static_cast<int>(formats_.size()); }
 
+bool MemoryClipboard::IsFormatAvailable(std::uint32_t format) {
+    return std::any_of(formats_.begin(), formats_.end(), [format](const auto& f) { return f.first == format; });
+}
+
 bool MemoryClipboard::Open(std::u16string& reason) {
     ++open_attempts_;
     if (held_elsewhere_ || open_) {
@@ -29,6 +33,7 @@ void MemoryClipboard::Close() { open_ = false; }
 bool MemoryClipboard::Empty() {
     if (!open_) return false;
     formats_.clear();
+    ++sequence_;
     return true;
 }
 
@@ -67,6 +72,7 @@ bool MemoryClipboard::SetData(std::uint32_t format, std::span<const std::uint8_t
     } else {
         formats_.emplace_back(format, std::move(block));
     }
+    ++sequence_;
     return true;
 }
 

@@ -12,6 +12,8 @@ class MemoryClipboard final : public Clipboard {
 public:
     std::uint32_t RegisterFormat(std::u16string_view name) override;
     int FormatCount() override;
+    std::uint32_t SequenceNumber() override { return sequence_; }
+    bool IsFormatAvailable(std::uint32_t format) override;
     bool Open(std::u16string& reason) override;
     void Close() override;
     bool Empty() override;
@@ -36,6 +38,7 @@ private:
     bool held_elsewhere_ = false;
     int open_attempts_ = 0;
     int copies_ = 0;
+    std::uint32_t sequence_ = 1;
     using Formats = std::vector<std::pair<std::uint32_t, std::vector<std::uint8_t>>>;
     Formats::const_iterator Find(std::uint32_t format) const;
 };

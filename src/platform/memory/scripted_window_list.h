@@ -13,6 +13,8 @@ public:
     std::vector<TopLevelWindow> windows;
     WindowHandle foreground = 0;
     std::set<WindowHandle> minimized;
+    // Windows of programs run as administrator.
+    std::set<WindowHandle> elevated;
     int activation_polls = 0;
     // When false, BringToFront is ignored (another program keeps the foreground).
     bool activation_allowed = true;
@@ -26,6 +28,7 @@ public:
     bool IsMinimized(WindowHandle window) override { return minimized.contains(window); }
     void Restore(WindowHandle window) override;
     void BringToFront(WindowHandle window) override;
+    bool RunsAboveUs(WindowHandle window) override { return elevated.contains(window); }
 
 private:
     WindowHandle pending_ = 0;

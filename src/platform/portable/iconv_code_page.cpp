@@ -50,8 +50,8 @@ public:
     IconvCodePage(const IconvCodePage&) = delete;
     IconvCodePage& operator=(const IconvCodePage&) = delete;
 
-    std::u16string Decode(std::string_view ansi) const override {
-        return Convert<std::u16string>(to_utf16_, ansi.data(), ansi.size(), std::u16string(1, u'\uFFFD'));
+    std::u16string Decode(std::string_view bytes) const override {
+        return Convert<std::u16string>(to_utf16_, bytes.data(), bytes.size(), std::u16string(1, u'\uFFFD'));
     }
     std::string Encode(std::u16string_view text) const override {
         return Convert<std::string>(from_utf16_, text.data(), text.size(), std::string("?"));
@@ -64,9 +64,11 @@ private:
 
 }  // namespace
 
-const CodePage& SystemCodePage() {
+const CodePage& ShiftJisCodePage() {
     static const IconvCodePage code_page;
     return code_page;
 }
+
+const CodePage& SystemCodePage() { return ShiftJisCodePage(); }
 
 }  // namespace torvane

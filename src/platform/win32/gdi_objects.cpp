@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/win32/installed_fonts.h"
+
 namespace torvane {
 
 GdiFont PixelFont(std::wstring_view face, int pixel_height, BYTE charset) {
@@ -9,8 +11,9 @@ GdiFont PixelFont(std::wstring_view face, int pixel_height, BYTE charset) {
     lf.lfHeight = -pixel_height;
     lf.lfWeight = FW_NORMAL;
     lf.lfCharSet = charset;
-    const std::size_t n = std::min<std::size_t>(face.size(), LF_FACESIZE - 1);
-    std::copy_n(face.begin(), n, lf.lfFaceName);
+    const std::wstring usable = UsableFace(face);
+    const std::size_t n = std::min<std::size_t>(usable.size(), LF_FACESIZE - 1);
+    std::copy_n(usable.begin(), n, lf.lfFaceName);
     return GdiFont(CreateFontIndirectW(&lf));
 }
 

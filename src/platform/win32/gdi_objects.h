@@ -42,7 +42,8 @@ using GdiBitmap = GdiObject<HBITMAP>;
 
 inline GdiPen SolidPen(int width, COLORREF color) { return GdiPen(CreatePen(PS_SOLID, width, color)); }
 inline GdiBrush SolidBrush(COLORREF color) { return GdiBrush(CreateSolidBrush(color)); }
-// A font `pixel_height` pixels high (character height, as a negative LOGFONT height), normal weight.
+// A font `pixel_height` pixels high (character height, as a negative LOGFONT height), normal
+// weight, of `face` or, where that is not installed, of a fallback at the same size (UsableFace).
 GdiFont PixelFont(std::wstring_view face, int pixel_height, BYTE charset = DEFAULT_CHARSET);
 
 // An object selected into a device context for the lifetime of this; the previous one comes back.

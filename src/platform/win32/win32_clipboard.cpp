@@ -47,6 +47,10 @@ public:
 
     int FormatCount() override { return CountClipboardFormats(); }
 
+    std::uint32_t SequenceNumber() override { return GetClipboardSequenceNumber(); }
+
+    bool IsFormatAvailable(std::uint32_t format) override { return IsClipboardFormatAvailable(format) != 0; }
+
     bool Open(std::u16string& reason) override {
         if (OpenClipboard(OwnerWindow())) return true;
         reason = SystemReason(GetLastError());

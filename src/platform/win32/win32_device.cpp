@@ -59,7 +59,8 @@ LOGFONTW LogFontOf(const FontRecord& font) {
     lf.lfCharSet = font.charset;
     lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
     lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-    lf.lfQuality = DEFAULT_QUALITY;
+    // Smoothed in grey, never ClearType: a saved thumbnail carries no colour fringes.
+    lf.lfQuality = ANTIALIASED_QUALITY;
     lf.lfPitchAndFamily = DEFAULT_PITCH;
     const std::size_t n = std::min<std::size_t>(font.face.size(), LF_FACESIZE - 1);
     std::copy_n(font.face.begin(), n, lf.lfFaceName);

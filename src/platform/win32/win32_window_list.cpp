@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "platform/win32/process_integrity.h"
 #include "platform/win32/wide_text.h"
 #include "platform/window_list.h"
 
@@ -35,6 +36,7 @@ public:
     bool IsMinimized(WindowHandle window) override { return IsIconic(ToHwnd(window)) != 0; }
     void Restore(WindowHandle window) override { ShowWindow(ToHwnd(window), SW_RESTORE); }
     void BringToFront(WindowHandle window) override { SetForegroundWindow(ToHwnd(window)); }
+    bool RunsAboveUs(WindowHandle window) override { return RunsAboveThisProcess(ToHwnd(window)); }
 };
 
 }  // namespace

@@ -66,6 +66,10 @@ bool WindowBase::CreateWindowOf(const WindowParams& params) {
         wc.lpfnWndProc = WindowProc;
         wc.hInstance = instance;
         wc.hCursor = LoadCursorW(nullptr, params.cursor);
+        // The program's icon (resource 1), at the large and the small size; none in a test program.
+        wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(kProgramIcon));
+        wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kProgramIcon), IMAGE_ICON,
+                                                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
         wc.lpszClassName = params.class_name;
         if (!RegisterClassExW(&wc)) return false;
     }

@@ -22,6 +22,9 @@ LRESULT ExceptionBarrier(HWND window, LRESULT fallback, Handler&& handler) noexc
     }
 }
 
+// The resource number of the program's icon, which every window class shows.
+inline constexpr int kProgramIcon = 1;
+
 // What a window needs to be created: its class (registered on first use) and its styles.
 struct WindowParams {
     const wchar_t* class_name = L"";

@@ -92,6 +92,15 @@ std::vector<std::uint32_t> PaletteView::PageLabelPixels() const {
     return ScreenPixels({origin.x + label.Left, origin.y + label.Top}, 16, 12);
 }
 
+bool PaletteView::MonitorShownRunning() const {
+    const SIZE size = ClientSize();
+    const TRect r = LayoutPalette(size.cx, size.cy, settings_.Number(SettingsFile::kSwSize)).Indicator;
+    const auto pixels = ScreenPixels(ClientOrigin(), r.Left + r.Width, r.Top + r.Height);
+    auto at = [&](int x, int y) { return pixels[static_cast<std::size_t>(y * (r.Left + r.Width) + x)]; };
+    // A square fills its corner with the indicator's colour, a circle leaves it.
+    return at(r.Left, r.Top) != at(r.Left + r.Width / 2, r.Top + r.Height / 2);
+}
+
 bool PaletteView::ChooseFromMenu(POINT at, const std::string& keys) const {
     MouseButton(at, MOUSEEVENTF_RIGHTDOWN);
     const bool opened = WaitFor([&] { return OpenMenus(palette_) == 1 && InMenuMode(palette_); });

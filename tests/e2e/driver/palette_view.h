@@ -26,6 +26,8 @@ public:
     std::vector<std::uint32_t> ClipPicturePixels(int n) const;
     // Pixels where the page label stands ("P0" ...), which changes once a page switch is done.
     std::vector<std::uint32_t> PageLabelPixels() const;
+    // True when the monitor indicator shows a circle (the monitor runs), false for a square.
+    bool MonitorShownRunning() const;
 
     // Right-clicks at `at`, waits until the palette's thread is in the popup menu and chooses
     // the items of `keys` (their mnemonics, one per menu level; each submenu awaited); true

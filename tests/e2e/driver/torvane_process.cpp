@@ -5,7 +5,6 @@
 
 namespace torvane::test {
 namespace fs = std::filesystem;
-namespace {
 
 // The build passes the executable's Linux path; Wine sees the Linux root as drive Z:.
 fs::path BuiltExe() {
@@ -13,6 +12,8 @@ fs::path BuiltExe() {
     if (!path.empty() && path.front() == '/') path = "Z:" + path;
     return fs::path(path).make_preferred();
 }
+
+namespace {
 
 struct ChildSearch {
     std::wstring window_class;
@@ -85,7 +86,8 @@ std::string NameOfHex(const std::string& hex) {
 }
 
 TorvaneProcess::TorvaneProcess(const fs::path& folder) : exe_(folder / "torvane.exe") {
-    fs::copy_file(BuiltExe(), exe_, fs::copy_options::overwrite_existing);
+    // A copy already there may be running.
+    fs::copy_file(BuiltExe(), exe_, fs::copy_options::skip_existing);
 }
 
 TorvaneProcess::~TorvaneProcess() {
@@ -93,6 +95,20 @@ TorvaneProcess::~TorvaneProcess() {
     if (WaitForSingleObject(info_.hProcess, 0) != WAIT_OBJECT_0) TerminateProcess(info_.hProcess, 1);
     CloseHandle(info_.hProcess);
     CloseHandle(info_.hThread);
+}
+
+long TorvaneProcess::RunToExit(double seconds) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    std::wstring command = L"\"" + exe_.wstring() + L"\"";
+    if (!CreateProcessW(exe_.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, exe_.parent_path().c_str(),
+                        &startup, &info_)) {
+        return -2;
+    }
+    if (WaitForSingleObject(info_.hProcess, static_cast<DWORD>(seconds * 1000)) != WAIT_OBJECT_0) return -1;
+    DWORD code = 0;
+    GetExitCodeProcess(info_.hProcess, &code);
+    return static_cast<long>(code);
 }
 
 HWND TorvaneProcess::Start(double seconds) {
@@ -108,6 +124,10 @@ HWND TorvaneProcess::Start(double seconds) {
                         &startup, &info_)) {
         return nullptr;
     }
+    return WaitForPalette(seconds);
+}
+
+HWND TorvaneProcess::WaitForPalette(double seconds) {
     WaitFor(
         [&] {
             palette_ = nullptr;
@@ -133,6 +153,25 @@ HWND TorvaneProcess::Start(double seconds) {
     // land on the parts still being made.
     if (palette_ != nullptr) WaitForInputIdle(info_.hProcess, static_cast<DWORD>(seconds * 1000));
     return palette_;
+}
+
+HWND TorvaneProcess::MessageBoxShown() const {
+    struct Search {
+        DWORD process = 0;
+        HWND found = nullptr;
+    } search{info_.dwProcessId};
+    EnumWindows(
+        [](HWND window, LPARAM context) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(context);
+            DWORD process = 0;
+            GetWindowThreadProcessId(window, &process);
+            wchar_t name[16]{};
+            GetClassNameW(window, name, 16);
+            if (process == s.process && IsWindowVisible(window) && std::wstring(name) == L"#32770") s.found = window;
+            return s.found == nullptr;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 long TorvaneProcess::CloseAndWait(double seconds) {

@@ -9,6 +9,9 @@
 
 namespace torvane::test {
 
+// The torvane.exe the build made.
+std::filesystem::path BuiltExe();
+
 // Lines of a text file, without their CR LF.
 std::vector<std::string> Lines(const std::filesystem::path& file);
 
@@ -46,7 +49,14 @@ public:
 
     // Empties the clipboard, starts it and waits for its visible palette; the palette or null.
     HWND Start(double seconds = 30);
+    // Waits for the visible palette of the started process; the palette or null.
+    HWND WaitForPalette(double seconds = 30);
+    // A message box the process shows now, or null.
+    HWND MessageBoxShown() const;
     HWND palette() const { return palette_; }
+    // Starts it and waits for it to end by itself: its exit code, -1 when it still runs after
+    // `seconds`, -2 when it did not start.
+    long RunToExit(double seconds = 30);
     // Exit code after a close request, or -1 when it did not end within `seconds`.
     long CloseAndWait(double seconds = 30);
 
