@@ -1,11 +1,37 @@
 #include "test_host.h"
 
+#include <cstdio>
+
 #include "host_commands.h"
 
 namespace torvane::test {
 namespace {
 
 std::wstring Quoted(const std::wstring& arg) { return L"\"" + arg + L"\""; }
+
+// The visible host main window of that process with that title; null when there is none yet.
+HWND VisibleMainWindowOf(DWORD process, const std::wstring& title) {
+    struct Search {
+        DWORD process;
+        const std::wstring& title;
+        HWND found = nullptr;
+    } search{process, title};
+    EnumWindows(
+        [](HWND window, LPARAM context) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(context);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            wchar_t name[16]{}, text[256]{};
+            GetClassNameW(window, name, 16);
+            GetWindowTextW(window, text, 256);
+            if (owner != s.process || std::wstring(name) != L"JwHostMain" || s.title != text || !IsWindowVisible(window))
+                return TRUE;
+            s.found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
 
 }  // namespace
 
@@ -23,12 +49,18 @@ TestHost::TestHost(const std::wstring& name, const std::filesystem::path& paste_
     for (const auto& arg : extra) command += L" " + Quoted(arg);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process_)) return;
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process_)) {
+        std::fprintf(stderr, "jw_host did not start: error %lu\n", GetLastError());
+        return;
+    }
+    // Its own window only: one of an earlier host with the same title may still be closing.
     for (int waited = 0; waited < 10000 && window_ == nullptr; waited += 50) {
-        window_ = FindWindowW(L"JwHostMain", title_.c_str());
-        if (window_ == nullptr || !IsWindowVisible(window_)) {
-            window_ = nullptr;
-            if (WaitForSingleObject(process_.hProcess, 50) == WAIT_OBJECT_0) break;
+        window_ = VisibleMainWindowOf(process_.dwProcessId, title_);
+        if (window_ == nullptr && WaitForSingleObject(process_.hProcess, 50) == WAIT_OBJECT_0) {
+            DWORD code = 0;
+            GetExitCodeProcess(process_.hProcess, &code);
+            std::fprintf(stderr, "jw_host ended with code %lu before its window appeared\n", code);
+            break;
         }
     }
 }
