@@ -34,11 +34,9 @@ std::optional<fs::path> ScreenshotFolder() {
 void Save(HWND window, const fs::path& file) {
     ShowWindow(window, SW_SHOWNOACTIVATE);
     UpdateWindow(window);
-    for (int i = 0; i < 20; ++i) {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-        Sleep(25);
-    }
+    // Painted once this thread has no message left to handle (the controls paint through the queue).
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
     RECT r{};
     GetWindowRect(window, &r);
     Bitmap picture(r.right - r.left, r.bottom - r.top);
