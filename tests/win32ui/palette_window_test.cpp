@@ -26,14 +26,20 @@ bool Same(const RECT& r, const TRect& t) {
 }
 
 // The palette built from the default settings, looked at from inside the process.
-TEST(PaletteWindow, BuildsItsPartsWhereTheLayoutPutsThemAndFollowsAResize) {
+class PaletteWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form.FormCreate(dir / "torvane.exe");
+        ASSERT_TRUE(palette.Create(form));
+        form.FormShow();
+    }
     test::TempDir dir;
     test::RecordingUi ui;
     PaletteWindow palette;
-    TForm1 form(palette, SystemServices(ui));
-    form.FormCreate(dir / "torvane.exe");
-    ASSERT_TRUE(palette.Create(form));
-    form.FormShow();
+    TForm1 form{palette, SystemServices(ui)};
+};
+
+TEST_F(PaletteWindowTest, BuildsItsPartsWhereTheLayoutPutsThemAndFollowsAResize) {
 
     RECT client{};
     GetClientRect(palette.Handle(), &client);
@@ -83,14 +89,7 @@ TEST(PaletteWindow, BuildsItsPartsWhereTheLayoutPutsThemAndFollowsAResize) {
 // Inside its long loops (page switch, rebuild, start of the monitor) the palette repaints but
 // leaves clicks and timers queued: handled there, a click would act on a palette half made or
 // on rows still moving. They are handled once the loop is done.
-TEST(PaletteWindow, LongLoopsRepaintButLeaveClicksForLater) {
-    test::TempDir dir;
-    test::RecordingUi ui;
-    PaletteWindow palette;
-    TForm1 form(palette, SystemServices(ui));
-    form.FormCreate(dir / "torvane.exe");
-    ASSERT_TRUE(palette.Create(form));
-    form.FormShow();
+TEST_F(PaletteWindowTest, LongLoopsRepaintButLeaveClicksForLater) {
 
     HWND page1 = palette.CommandButton(2);
     PostMessageW(palette.Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(page1), BN_CLICKED), reinterpret_cast<LPARAM>(page1));
