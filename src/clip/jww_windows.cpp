@@ -68,7 +68,11 @@ bool SendKeysToWindow(WindowHandle target, std::u16string_view keys, WindowList&
     if (windows.IsMinimized(target)) windows.Restore(target);
     windows.BringToFront(target);
     for (std::uint32_t waited = 0; waited < kForegroundWaitMs; waited += kForegroundPollMs) {
-        if (windows.Foreground() == target && !ModifierHeld(keyboard)) break;
+        const WindowHandle front = windows.Foreground();
+        if (front == target && !ModifierHeld(keyboard)) break;
+        // A window that closes, or (under X) a late focus event, can leave nobody in front
+        // after the request: there is nobody to take the front from, so ask again.
+        if (front == 0 && waited > 0 && waited % kForegroundRetryMs == 0) windows.BringToFront(target);
         clock.Sleep(kForegroundPollMs);
     }
     // Keys go to whatever window is in front: none at all unless it is the target, checked

@@ -39,10 +39,12 @@ WindowHandle ChooseSendTarget(WindowHandle boot, WindowHandle last_jww, const st
 // of the modifier keys.
 constexpr std::uint32_t kForegroundWaitMs = 2000;
 constexpr std::uint32_t kForegroundPollMs = 50;
+// While no window at all is in front, the request to bring the target there is repeated this often.
+constexpr std::uint32_t kForegroundRetryMs = 250;
 
 // Send_Mess after the choice of window: when the target still names a window, restores it if
 // minimised, brings it to the front, waits (bounded) until it is the foreground window and no
-// modifier key is held, then sends the key string, each key item only while the target is
+// modifier key is held (asking again while no window is in front: an activation can get lost), then sends the key string, each key item only while the target is
 // still in front.
 // False when nothing or not everything was sent.
 bool SendKeysToWindow(WindowHandle target, std::u16string_view keys, WindowList& windows, Keyboard& keyboard,

@@ -137,6 +137,26 @@ TEST_F(SendToWindowTest, KeysStopWhenTheTargetLeavesTheFront) {
         << "Ctrl and V only, no Enter";
 }
 
+// The first request is lost and nobody is in front: it is repeated, and the keys go out once
+// the target is there.
+TEST_F(SendToWindowTest, ALostActivationIsAskedForAgainWhileNobodyIsInFront) {
+    struct AllowingClock final : Clock {
+        KeyRecorder& keys;
+        ScriptedWindowList& windows;
+        AllowingClock(KeyRecorder& k, ScriptedWindowList& w) : keys(k), windows(w) {}
+        LocalTime Now() const override { return keys.Now(); }
+        void Sleep(std::uint32_t ms) const override {
+            windows.activation_allowed = true;
+            keys.Sleep(ms);
+        }
+    } clock(keys, windows);
+    windows.foreground = 0;
+    windows.activation_allowed = false;
+    EXPECT_TRUE(SendKeysToWindow(11, u"^V", windows, keys, clock));
+    EXPECT_EQ(windows.brought_to_front, (std::vector<WindowHandle>{11, 11}));
+    EXPECT_EQ(WaitBeforeKeys(), kForegroundRetryMs + kForegroundPollMs + 500);
+}
+
 TEST_F(SendToWindowTest, NothingGoesToAClosedOrNoWindow) {
     EXPECT_FALSE(SendKeysToWindow(99, u"^V", windows, keys, keys));
     EXPECT_FALSE(SendKeysToWindow(0, u"^V", windows, keys, keys));
