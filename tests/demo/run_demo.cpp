@@ -76,8 +76,9 @@ public:
         TorvaneProcess torvane(folder_);
         HWND palette = torvane.Start();
         if (palette == nullptr) return Failed("Torvane's palette did not appear");
-        Say("The Jw_cad stand-in \"demo.jww - jw_win\" and Torvane's palette are open; Torvane looks at the clipboard "
-            "every %d ms.", settings_.Number(SettingsFile::kKtime));
+        Say("The Jw_cad stand-in \"demo.jww - jw_win\" and Torvane's palette are open; Torvane hears of every "
+            "change of the clipboard at once (and looks at it every %d ms besides).",
+            settings_.Number(SettingsFile::kKtime));
         const PaletteView view(palette, settings_);
 
         if (const int failed = Capture(host, view, figures)) return failed;

@@ -46,7 +46,8 @@ TEST(ClipboardMonitorTest, CopiesArriveAtOnceAndAHeldClipboardOnlyDelaysThem) {
     ASSERT_TRUE(host.Put(Stream("Test1.1")));
     ASSERT_TRUE(WaitFor([&] { return HasClips(temp, 1); }, 5000));
     const double first = MillisecondsSince(put);
-    EXPECT_LT(first, 500) << "a copy waited for the poll";
+    // Far below the poll of 60 s, with room for a busy machine.
+    EXPECT_LT(first, 2000) << "a copy waited for the poll";
 
     put = NowMicroseconds();
     ASSERT_TRUE(host.PutAndHold(Stream("Test2.1"), 2000));
@@ -63,7 +64,7 @@ TEST(ClipboardMonitorTest, CopiesArriveAtOnceAndAHeldClipboardOnlyDelaysThem) {
     const double after = MillisecondsSince(put);
     std::printf("[ measure  ] Ktime 60000: copy to thumbnail %.0f ms, %.0f ms after a held clipboard; "
                 "held 2000 ms: %.0f ms\n", first, after, held);
-    EXPECT_LT(after, 500);
+    EXPECT_LT(after, 2000);
     ASSERT_EQ(torvane.CloseAndWait(), 0);
 }
 

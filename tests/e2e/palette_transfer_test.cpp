@@ -69,7 +69,7 @@ TEST_F(PaletteTransferTest, CapturesPastesScalesTurnsAndMoves) {
         EXPECT_TRUE(host.Put(Stream(stream)));
         const double ms = WaitForClips(temp, expected, put);
         EXPECT_GE(ms, 0) << stream << " was not captured";
-        EXPECT_LT(ms, 500) << stream << " waited for the poll";
+        EXPECT_LT(ms, 2000) << stream << " waited for the poll (of 60 s)";
         slowest_capture = std::max(slowest_capture, ms);
     };
     capture("Test1.1", 1);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <limits>
 #include <string>
 
 #include "clip/clipboards.h"
@@ -107,6 +108,7 @@ TEST_F(Win32ClipboardTest, ClipboardHeldByAnotherProgramIsRetriedThenReported) {
 // The system clipboard, timing how long it stays open from each Open to its Close.
 class HoldTimingClipboard final : public Clipboard {
 public:
+    double shortest_ms = std::numeric_limits<double>::infinity();
     double longest_ms = 0;
 
     std::uint32_t RegisterFormat(std::u16string_view name) override { return inner_.RegisterFormat(name); }
@@ -120,6 +122,7 @@ public:
     void Close() override {
         inner_.Close();
         const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - opened_).count();
+        shortest_ms = std::min(shortest_ms, ms);
         longest_ms = std::max(longest_ms, ms);
     }
     bool Empty() override { return inner_.Empty(); }
@@ -136,7 +139,9 @@ private:
 };
 
 // How long a capture and a transfer of a 1 MB figure hold the clipboard open: the capture's one
-// opening copies the three blocks, the transfer's puts three blocks made before it opened.
+// opening copies the three blocks, the transfer's puts three blocks made before it opened. The
+// bound is on the shortest of five rounds: a busy machine only lengthens some of them, while
+// slow work inside the opening would lengthen every one.
 TEST_F(Win32ClipboardTest, ACaptureAndATransferHoldTheClipboardBriefly) {
     const auto figure = FigureBytes(1 << 20);
     const std::uint32_t ids[] = {hd0, hd1, hd2};
@@ -151,10 +156,11 @@ TEST_F(Win32ClipboardTest, ACaptureAndATransferHoldTheClipboardBriefly) {
         ASSERT_TRUE(read[1]);
         EXPECT_EQ(std::string(read[1]->begin(), read[1]->begin() + static_cast<long>(figure.size())), figure);
     }
-    std::printf("[ measure  ] clipboard held for a 1 MB figure: capture %.2f ms, transfer %.2f ms (longest of 5)\n",
-                reading.longest_ms, putting.longest_ms);
-    EXPECT_LT(reading.longest_ms, 20.0);
-    EXPECT_LT(putting.longest_ms, 20.0);
+    std::printf("[ measure  ] clipboard held for a 1 MB figure: capture %.2f to %.2f ms, transfer %.2f to %.2f ms "
+                "(5 rounds)\n",
+                reading.shortest_ms, reading.longest_ms, putting.shortest_ms, putting.longest_ms);
+    EXPECT_LT(reading.shortest_ms, 20.0);
+    EXPECT_LT(putting.shortest_ms, 20.0);
     EXPECT_TRUE(ui.messages.empty());
 }
 
