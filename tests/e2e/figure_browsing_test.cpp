@@ -133,6 +133,7 @@ TEST_F(FigureBrowsingTest, ImportsIntoSlotsAndPastesFromTheBrowser) {
     dialog = WaitForWindow(L"TorvaneFigureSelect", L"図形選択");
     ASSERT_NE(dialog, nullptr);
     pane = FindChild(dialog, L"TorvaneThumbnailPane", L"");
+    ASSERT_TRUE(WaitIdle(dialog)) << "the pictures are drawn";
     ClickAt(PictureCenter(pane, 2, 2, 2));
     ClickAt(WindowCenter(FindChild(dialog, L"Button", L"ＯＫ(&Y)")));
     const std::string from_jwk = WaitForNewClip(temp, 2);

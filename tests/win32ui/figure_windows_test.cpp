@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/form1.h"
+#include "mouse_input.h"
 #include "platform/win32/wide_text.h"
 #include "support/recording_ui.h"
 #include "support/test_files.h"
@@ -38,12 +39,7 @@ bool PumpUntil(Condition condition) {
 void ClickIn(HWND window, const RECT& rect) {
     POINT at{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
     ClientToScreen(window, &at);
-    SetCursorPos(at.x, at.y);
-    INPUT input[2]{};
-    input[0].type = input[1].type = INPUT_MOUSE;
-    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, input, sizeof(INPUT));
+    test::ClickAt(at);
 }
 
 std::u16string ListText(HWND list, int row) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "mouse_input.h"
 #include "wait_for.h"
 
 namespace torvane::test {
@@ -66,11 +67,7 @@ private:
     HWND palette_ = nullptr;
 };
 
-// Input as a user gives it: the mouse moved to a screen point and a button pressed and released,
-// and keys pressed. Each mouse event carries its position, so that it lands where it was aimed
-// whatever moved the pointer meanwhile.
-void ClickAt(POINT screen, bool right = false);
-void MouseButton(POINT screen, DWORD flags);
+// Keys pressed as a user gives them (mouse input: mouse_input.h).
 void PressKey(WORD key);
 // Drags `window` by a press at `from` and a release at `to`: the moves follow once its thread
 // is in its move loop; true when the loop has ended.
