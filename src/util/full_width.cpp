@@ -15,13 +15,6 @@ constexpr std::u16string_view kKatakanaFull =
 static_assert(kVoicedBases.size() == 26 && kVoicedMarks.size() == 26 && kVoicedFull.size() == 26);
 static_assert(kKatakanaFull.size() == 0xFF9F - 0xFF61 + 1);
 
-// Index of the voiced pair (a, b) in the table, or npos.
-std::size_t VoicedPair(char16_t a, char16_t b) {
-    for (std::size_t k = 0; k < kVoicedBases.size(); ++k)
-        if (kVoicedBases[k] == a && kVoicedMarks[k] == b) return k;
-    return std::u16string_view::npos;
-}
-
 char16_t FullWidthChar(char16_t c) {
     switch (c) {
     case u' ': return u'\u3000';
@@ -31,20 +24,26 @@ char16_t FullWidthChar(char16_t c) {
     default: break;
     }
     if (c >= 0x21 && c <= 0x7E) return static_cast<char16_t>(c + 0xFEE0);
-    if (c >= 0xFF61 && c <= 0xFF9F) return kKatakanaFull[c - 0xFF61];
-    return c;
+    return FullWidthKatakana(c);
 }
 
 }  // namespace
+
+char16_t FullWidthKatakana(char16_t c) { return c >= 0xFF61 && c <= 0xFF9F ? kKatakanaFull[c - 0xFF61] : c; }
+
+char16_t VoicedKatakana(char16_t base, char16_t mark) {
+    for (std::size_t k = 0; k < kVoicedBases.size(); ++k)
+        if (kVoicedBases[k] == base && kVoicedMarks[k] == mark) return kVoicedFull[k];
+    return 0;
+}
 
 std::u16string ToFullWidth(std::u16string_view s) {
     std::u16string out;
     out.reserve(s.size());
     for (std::size_t i = 0; i < s.size(); ++i) {
         if (i + 1 < s.size()) {
-            const std::size_t pair = VoicedPair(s[i], s[i + 1]);
-            if (pair != std::u16string_view::npos) {
-                out += kVoicedFull[pair];
+            if (const char16_t voiced = VoicedKatakana(s[i], s[i + 1])) {
+                out += voiced;
                 ++i;
                 continue;
             }

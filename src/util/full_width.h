@@ -9,4 +9,11 @@ namespace torvane {
 // half-width katakana become their full-width forms (ﾞ → ゛, ﾟ → the degree sign °).
 std::u16string ToFullWidth(std::u16string_view s);
 
+// The full-width form of one half-width katakana U+FF61..U+FF9F as ToFullWidth makes it; any
+// other character unchanged.
+char16_t FullWidthKatakana(char16_t c);
+// The one full-width character of a half-width katakana followed by ﾞ or ﾟ (ｶﾞ → ガ, ﾊﾟ → パ);
+// 0 when the pair makes none.
+char16_t VoicedKatakana(char16_t base, char16_t mark);
+
 }  // namespace torvane
