@@ -7,8 +7,8 @@
 #include "figure/text_code_context.h"
 #include "render/shared_view.h"
 #include "render/thumbnail.h"
-#include "util/search_fold.h"
 #include "util/encodings.h"
+#include "util/search_fold.h"
 
 namespace torvane {
 namespace {
@@ -34,7 +34,7 @@ std::vector<TClipSearchResult> SearchClips(const TClipIndex& index, TClipTextCac
         for (int row = 0; row < ClipRows; ++row) {
             const std::u16string& name = rows[static_cast<std::size_t>(row)];
             if (!IsPlainClipName(name)) continue;
-            const auto& texts = cache.Texts(page, name, ClipFile(PageFolders[static_cast<std::size_t>(page)], name, ".1"));
+            const auto& texts = cache.Texts(page, name, PageFolders[static_cast<std::size_t>(page)]);
             if (std::any_of(texts.begin(), texts.end(), [&](const auto& t) { return FoldedContains(t, needle); })) {
                 results.push_back({page, row, name});
             }
@@ -79,22 +79,19 @@ void TClipSearch::Search() {
 void TClipSearch::Resize() { LayOut(); }
 
 void TClipSearch::LayOut() {
-    const TSize pane = view_.ResultPaneSize();
-    const int usable = std::max(pane.Width - view_.ScrollBarWidth(), 20);
+    const TSize pane = view_.ThumbnailPaneSize();
+    const int width = std::max(pane.Width - view_.ScrollBarWidth(), 20);
     const int height = std::max(pane.Height, 20);
-    int columns = std::max(usable / CellSide, 1);
-    int rows = std::max(height / CellSide, 1);
-    rows = std::min(rows, std::max(PictureCount / columns, 1));
-    columns = std::min(columns, PictureCount);
+    const int columns = std::clamp(width / CellSide, 1, PictureCount);
+    const int rows = std::clamp(height / CellSide, 1, PictureCount / columns);
     const int shown = columns * rows;
     view_.SetScrollSteps(columns, shown);
     cells_.assign(static_cast<std::size_t>(shown), TRect{});
     for (int n = 1; n <= shown; ++n) {
-        const int r = (n - 1) / columns;
-        const int k = (n - 1) % columns;
-        cells_[static_cast<std::size_t>(n - 1)] = {k * (usable / columns), r * (height / rows), usable / columns - 1,
-                                                   height / rows - 1};
-        view_.PlacePicture(n, cells_[static_cast<std::size_t>(n - 1)]);
+        TRect& cell = cells_[static_cast<std::size_t>(n - 1)];
+        cell = {(n - 1) % columns * (width / columns), (n - 1) / columns * (height / rows), width / columns - 1,
+                height / rows - 1};
+        view_.PlacePicture(n, cell);
     }
     for (int n = shown + 1; n <= PictureCount; ++n) {
         view_.ClearPicture(n);

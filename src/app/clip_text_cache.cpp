@@ -1,14 +1,16 @@
 #include "app/clip_text_cache.h"
 
+#include "app/clip_names.h"
 #include "figure/figure_texts.h"
 #include "util/search_fold.h"
 
 namespace torvane {
 
 const std::vector<std::u16string>& TClipTextCache::Texts(int page, const std::u16string& name,
-                                                        const std::filesystem::path& file) {
+                                                        const std::filesystem::path& folder) {
     auto [entry, added] = texts_.try_emplace({page, name});
     if (!added) return entry->second;
+    const std::filesystem::path file = ClipFile(folder, name, ".1");
     ++files_read_;
     figure_.DataInit();
     if (figure_.FileCheck(file)) {

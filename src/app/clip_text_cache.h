@@ -16,10 +16,10 @@ namespace torvane {
 // unique on its page only, hence the page in the key.
 class TClipTextCache {
 public:
-    // The folded texts of clip `name` of `page`, read from its figure stream `file` the first
-    // time (none when the file is missing or no figure stream; what a damaged stream held
-    // before the damage otherwise).
-    const std::vector<std::u16string>& Texts(int page, const std::u16string& name, const std::filesystem::path& file);
+    // The folded texts of clip `name` of `page`, read from its ".1" in `folder` the first time
+    // (none when the file is missing or no figure stream; what a damaged stream held before the
+    // damage otherwise).
+    const std::vector<std::u16string>& Texts(int page, const std::u16string& name, const std::filesystem::path& folder);
     // A clip that was deleted leaves the cache.
     void Forget(int page, const std::u16string& name);
     // Keeps only the clips for which `named` (page, name) is true: those the index still names.

@@ -15,6 +15,13 @@ constexpr std::u16string_view kKatakanaFull =
 static_assert(kVoicedBases.size() == 26 && kVoicedMarks.size() == 26 && kVoicedFull.size() == 26);
 static_assert(kKatakanaFull.size() == 0xFF9F - 0xFF61 + 1);
 
+// The full-width character of a half-width katakana followed by ﾞ or ﾟ; 0 when the pair makes none.
+char16_t VoicedKatakana(char16_t base, char16_t mark) {
+    for (std::size_t k = 0; k < kVoicedBases.size(); ++k)
+        if (kVoicedBases[k] == base && kVoicedMarks[k] == mark) return kVoicedFull[k];
+    return 0;
+}
+
 char16_t FullWidthChar(char16_t c) {
     switch (c) {
     case u' ': return u'\u3000';
@@ -31,13 +38,7 @@ char16_t FullWidthChar(char16_t c) {
 
 char16_t FullWidthKatakana(char16_t c) { return c >= 0xFF61 && c <= 0xFF9F ? kKatakanaFull[c - 0xFF61] : c; }
 
-char16_t VoicedKatakana(char16_t base, char16_t mark) {
-    for (std::size_t k = 0; k < kVoicedBases.size(); ++k)
-        if (kVoicedBases[k] == base && kVoicedMarks[k] == mark) return kVoicedFull[k];
-    return 0;
-}
-
-std::u16string ToFullWidth(std::u16string_view s) {
+std::u16string JoinVoicedKatakana(std::u16string_view s, char16_t (*one)(char16_t)) {
     std::u16string out;
     out.reserve(s.size());
     for (std::size_t i = 0; i < s.size(); ++i) {
@@ -48,9 +49,11 @@ std::u16string ToFullWidth(std::u16string_view s) {
                 continue;
             }
         }
-        out += FullWidthChar(s[i]);
+        out += one(s[i]);
     }
     return out;
 }
+
+std::u16string ToFullWidth(std::u16string_view s) { return JoinVoicedKatakana(s, FullWidthChar); }
 
 }  // namespace torvane

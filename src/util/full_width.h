@@ -12,8 +12,8 @@ std::u16string ToFullWidth(std::u16string_view s);
 // The full-width form of one half-width katakana U+FF61..U+FF9F as ToFullWidth makes it; any
 // other character unchanged.
 char16_t FullWidthKatakana(char16_t c);
-// The one full-width character of a half-width katakana followed by ﾞ or ﾟ (ｶﾞ → ガ, ﾊﾟ → パ);
-// 0 when the pair makes none.
-char16_t VoicedKatakana(char16_t base, char16_t mark);
+// s with each half-width katakana followed by ﾞ or ﾟ that makes one full-width character
+// (ｶﾞ → ガ, ﾊﾟ → パ) made that character, and every other character mapped by `one`.
+std::u16string JoinVoicedKatakana(std::u16string_view s, char16_t (*one)(char16_t));
 
 }  // namespace torvane

@@ -34,21 +34,7 @@ char16_t FoldOne(char16_t c) {
 
 }  // namespace
 
-std::u16string SearchFold(std::u16string_view s) {
-    std::u16string out;
-    out.reserve(s.size());
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        if (i + 1 < s.size()) {
-            if (const char16_t voiced = VoicedKatakana(s[i], s[i + 1])) {
-                out += voiced;
-                ++i;
-                continue;
-            }
-        }
-        out += FoldOne(s[i]);
-    }
-    return out;
-}
+std::u16string SearchFold(std::u16string_view s) { return JoinVoicedKatakana(s, FoldOne); }
 
 bool FoldedContains(std::u16string_view foldedText, std::u16string_view foldedNeedle) {
     return !foldedNeedle.empty() && foldedText.find(foldedNeedle) != std::u16string_view::npos;

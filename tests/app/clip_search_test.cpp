@@ -31,7 +31,7 @@ public:
     void StartPauseTimer(int ms) override { Record("pause " + std::to_string(ms)); }
     void StopPauseTimer() override {}
     void SetResultCount(std::u16string_view text) override { count = text; }
-    TSize ResultPaneSize() override { return {220, 100}; }
+    TSize ThumbnailPaneSize() override { return {220, 100}; }
     int ScrollBarWidth() override { return 16; }
     void SetScrollRange(int maximum) override { Record("range " + std::to_string(maximum)); }
     void SetScrollPosition(int) override {}
