@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/clip_names.h"
@@ -125,6 +126,7 @@ TEST_F(ClipSearchTest, CacheReadsEachClipOnceThroughCapturesMovesCopiesAndDelete
     f.form.MenuContext = 3;
     f.form.ClipMoveFirst();
     EXPECT_EQ(Labels(u"扉"), (std::vector<std::string>{"P0-2", "P0-1"})) << "still newest first";
+    f.form.MenuContext = 1;
     f.form.ClipCopyToEnd(1);
     EXPECT_EQ(Labels(u"扉"), (std::vector<std::string>{"P0-2", "P0-1", "P1-1"}));
     EXPECT_EQ(f.form.ClipTexts.FilesRead(), 4u);
@@ -160,9 +162,10 @@ TEST_F(ClipSearchTest, PresenterSearchesAfterThePauseAndTransfersLikeAClipButton
 
     search.ResultClick(0);
     EXPECT_EQ(f.view.Take(), (std::vector<std::string>{"lower 1"})) << "the clip's button, as a click on it";
-    EXPECT_EQ(ClipboardBlock(f.clipboard, u"Jw_win"), ReadBytes(ClipFile(PageFolders[0], u"20260101_000002", ".1")));
+    // The clipboard's block carries the stream and a 0 byte.
+    EXPECT_TRUE(ClipboardBlock(f.clipboard, u"Jw_win") == ReadBytes(ClipFile(PageFolders[0], u"20260101_000002", ".1")) + '\0');
     search.ResultClick(1);
-    EXPECT_EQ(ClipboardBlock(f.clipboard, u"Jw_win"), ReadBytes(ClipFile(PageFolders[1], u"20260101_000001", ".1")));
+    EXPECT_TRUE(ClipboardBlock(f.clipboard, u"Jw_win") == ReadBytes(ClipFile(PageFolders[1], u"20260101_000001", ".1")) + '\0');
     search.ResultClick(2);
 
     search.TextChange(u"扉1");
