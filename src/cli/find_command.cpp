@@ -59,6 +59,16 @@ std::string OneLine(const std::u16string& text) {
     return line;
 }
 
+// A path found in a folder as it is listed: its bytes on POSIX, UTF-8 (as the texts) on Windows,
+// where a name need not fit the ANSI code page.
+std::string Listed(const fs::path& file) {
+#if defined(_WIN32)
+    return StrToUtf8(PathText(file));
+#else
+    return file.string();
+#endif
+}
+
 class Finder {
 public:
     Finder(std::u16string_view text, Streams streams) : needle_(SearchFold(text)), streams_(streams) {}
@@ -89,7 +99,7 @@ private:
         }
         if (error) ReportUnreadable(streams_.err, "find", argument, error.message());
         std::sort(files.begin(), files.end());
-        for (const fs::path& file : files) SearchFile(file.string(), file, *ReaderOf(file));
+        for (const fs::path& file : files) SearchFile(Listed(file), file, *ReaderOf(file));
     }
 
     void SearchFile(const std::string& shown, const fs::path& file, const TextReader& reader) {

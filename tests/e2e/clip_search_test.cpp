@@ -20,9 +20,10 @@ HWND WaitForShown(const wchar_t* window_class, const wchar_t* caption) {
     return found;
 }
 
-std::wstring TextOf(HWND window) {
+// The text of a control of the other process (asked for: an edit field keeps its own).
+std::wstring TextOf(HWND control) {
     wchar_t text[64]{};
-    GetWindowTextW(window, text, 64);
+    SendMessageW(control, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(text));
     return text;
 }
 
@@ -51,7 +52,7 @@ protected:
 };
 
 // Two figures copied in the stand-in become clips. The search window, opened from the menu,
-// finds the one with the Japanese word "道路中心線" and a click pastes it; the half-width twin
+// finds the one with the Japanese word "切妻屋根" and a click pastes it; the half-width twin
 // of "５ｍラインの書" finds the other and Enter pastes that; Escape closes, Ctrl+F on the palette
 // opens it again, and its place is kept in the settings file after the clip index.
 TEST_F(ClipSearchTest, FindsClipsByTheirWordsAndPastesThem) {
@@ -86,7 +87,7 @@ TEST_F(ClipSearchTest, FindsClipsByTheirWordsAndPastesThem) {
     HWND pane = FindChild(search, L"TorvaneThumbnailPane", L"");
     ASSERT_TRUE(field && count && pane);
 
-    SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"道路中心線"));
+    SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"切妻屋根"));
     ASSERT_TRUE(WaitFor([&] { return TextOf(count) == L"1 件"; })) << "found: " << TextOf(count).size();
     ASSERT_TRUE(WaitIdle(search));
     ClickAt(ScreenPoint(pane, 40, 40));
