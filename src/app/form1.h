@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/clip_text_cache.h"
 #include "app/figure_selection.h"
 #include "app/form1_settings.h"
 #include "app/form1_view.h"
@@ -29,6 +30,9 @@ inline constexpr int ClipRows = 100;
 inline constexpr int PageCount = 4;
 // Recent folders of the figure browser kept in the settings file.
 inline constexpr std::size_t MaxBrowserFolders = 20;
+
+// The clip index: [page][row] names a clip of that page or is empty.
+using TClipIndex = std::array<std::array<std::u16string, ClipRows>, PageCount>;
 
 // The clip a menu was opened on: its page and name (empty for an empty button).
 struct TMenuClip {
@@ -172,7 +176,9 @@ public:
     std::vector<std::u16string> BrowserFolders;
 
     // Clip index: StringGrid1[page][row] names a clip of that page or is empty.
-    std::array<std::array<std::u16string, ClipRows>, PageCount> StringGrid1;
+    TClipIndex StringGrid1;
+    // The searched texts of the clips, by page and name.
+    TClipTextCache ClipTexts;
 
     int CurPage = 0;          // page shown
     int PreBtnNo = -1;        // clip button last pressed; 0 none, -1 none since start

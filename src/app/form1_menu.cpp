@@ -57,6 +57,7 @@ void TForm1::MenuCommand(TPaletteCommand command) {
             if (onClip) OpenClipViewer(MenuContext, true);
             break;
         case C::ClipDelete: ClipDelete(); break;
+        case C::ClipSearch: view_.ShowClipSearch(OnTop != 0); break;
         case C::Settings: OpenSettingsDialog(); break;
         case C::Regenerate: RegenerateThumbnails(); break;
         case C::Exit:

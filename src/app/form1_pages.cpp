@@ -154,12 +154,14 @@ void TForm1::ClipDelete() {
     std::move(page.begin() + row + 1, page.end(), page.begin() + row);
     page[ClipRows - 1].clear();
     DeleteClipFiles(PageFolders[CurPage], name);
+    ClipTexts.Forget(CurPage, name);
     for (int k = row; k < BtnNum; ++k) ReloadThumbnail(k);
 }
 
 void TForm1::WorkPageAdd(const std::u16string& name) {
     auto& page = StringGrid1[0];
     DeleteClipFiles(TempPath, page[ClipRows - 1]);
+    ClipTexts.Forget(0, page[ClipRows - 1]);
     std::move_backward(page.begin(), page.end() - 1, page.end());
     page[0].clear();
     if (CurPage == 0) {

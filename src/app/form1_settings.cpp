@@ -186,6 +186,8 @@ bool TForm1::SettingsIn(const std::filesystem::path& path) {
         if (row >= ClipRows || (page == 0 && Histo == 0) || !IsPlainClipName(name)) continue;
         StringGrid1[page][row] = std::move(name);
     }
+    // Lines after the index: older files end before them, and older versions stop reading there.
+    Geometry.ClipSearch = in.Bounds();
     return true;
 }
 
@@ -233,6 +235,7 @@ bool TForm1::SettingsOut(const std::filesystem::path& path) {
     for (int page = 0; page < PageCount; ++page) {
         for (const auto& name : StringGrid1[page]) out.Hex(page == 0 && Histo == 0 ? std::u16string() : name);
     }
+    out.Bounds(Geometry.ClipSearch);
     return WriteFileAtomic(path, out.Bytes());
 }
 

@@ -29,6 +29,7 @@ struct TWindowGeometry {
     std::array<int, 3> Form5ColWidths{};    // columns 0 to 2 of its file list grid
     TWindowBounds Form6;                    // figure browser
     TWindowBounds Form7;                    // Jw_cad selection dialog
+    TWindowBounds ClipSearch;               // clip search window
     bool operator==(const TWindowGeometry&) const = default;
 };
 
@@ -130,6 +131,8 @@ public:
     virtual void ShowFigureBrowser(int alpha, bool onTop) = 0;
     // The figure browser's opacity, 0..255 or 255 opaque.
     virtual void SetFigureBrowserTranslucent(int alpha) = 0;
+    // Clip search window (not modal), in front of the palette.
+    virtual void ShowClipSearch(bool onTop) = 0;
     // Figure selection dialog (modal) on the caller's choices; true when closed with OK, the
     // choices then being the user's.
     virtual bool ShowFigureSelectDialog(TFigureSelection& selection) = 0;
@@ -175,6 +178,7 @@ public:
     void ShowClipViewer(TForm3&) override {}
     void ShowFigureBrowser(int, bool) override {}
     void SetFigureBrowserTranslucent(int) override {}
+    void ShowClipSearch(bool) override {}
     bool ShowFigureSelectDialog(TFigureSelection&) override { return false; }
 
 private:

@@ -31,6 +31,7 @@ enum class TPaletteCommand {
     CopyToStart3,
     ClipView,
     ClipDelete,
+    ClipSearch,
     Settings,
     Regenerate,
     Exit,

@@ -4,33 +4,20 @@
 #include <vector>
 
 #include "app/palette_layout.h"
+#include "app/picture_grid_view.h"
 #include "browse/figure_files.h"
 #include "browse/figure_picture.h"
 #include "platform/bitmap.h"
 
 namespace torvane {
 
-// What a figure window shows of its grid of figure pictures and the choices above it; pictures
-// are numbered from 1 and carry the tag n - 1.
-class TThumbnailGridView {
+// What a figure window shows of its grid of figure pictures (each named by its file name) and
+// the choices above it.
+class TThumbnailGridView : public TPictureGridView {
 public:
-    virtual ~TThumbnailGridView() = default;
     // The file type choice (0 "*.jwk", 1 "*.jws", 2 "双方") and the grid choices.
     virtual void SetFileType(int item) = 0;
     virtual void SetGridChoice(int columns, int rows) = 0;
-    // Client size of the thumbnail pane, and the width of the vertical scroll bar on its right.
-    virtual TSize ThumbnailPaneSize() = 0;
-    virtual int ScrollBarWidth() = 0;
-    virtual void SetScrollRange(int maximum) = 0;
-    virtual void SetScrollPosition(int position) = 0;
-    virtual void SetScrollSteps(int small, int large) = 0;
-    // Moves picture n to `rect` and shows it.
-    virtual void PlacePicture(int picture, const TRect& rect) = 0;
-    virtual void ClearPicture(int picture) = 0;
-    virtual void HidePicture(int picture) = 0;
-    // Shows the drawing with the file name written at its top-left corner in 10-point type on a
-    // solid background: black on white for background 0, white on black otherwise.
-    virtual void ShowPicture(int picture, const Bitmap& drawing, std::u16string_view name, int backColor) = 0;
 };
 
 // Small and large steps of the grid's scroll bar.

@@ -21,5 +21,6 @@ void AddConvertCommand(CLI::App& app, Streams streams, int& exit_code);
 void AddImportCommand(CLI::App& app, Streams streams, int& exit_code);
 void AddSettingsCommand(CLI::App& app, Streams streams, int& exit_code);
 void AddKeysCommand(CLI::App& app, Streams streams, int& exit_code);
+void AddFindCommand(CLI::App& app, Streams streams, int& exit_code);
 
 }  // namespace torvane::cli

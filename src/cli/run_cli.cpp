@@ -23,6 +23,7 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     AddImportCommand(app, streams, exit_code);
     AddSettingsCommand(app, streams, exit_code);
     AddKeysCommand(app, streams, exit_code);
+    AddFindCommand(app, streams, exit_code);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

@@ -69,6 +69,7 @@ ordered_json SettingsJson(const TForm1& form) {
         {"Form1", Bounds(g.Form1)}, {"Form2", {{"Left", g.Form2Left}, {"Top", g.Form2Top}}},
         {"Form3", Bounds(g.Form3)}, {"Form5", form5},
         {"Form6", Bounds(g.Form6)}, {"Form7", Bounds(g.Form7)},
+        {"ClipSearch", Bounds(g.ClipSearch)},
     };
     ordered_json index = ordered_json::array();
     for (const auto& page : form.StringGrid1) index.push_back(TextArray({page.begin(), page.end()}));

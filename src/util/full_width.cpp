@@ -15,11 +15,11 @@ constexpr std::u16string_view kKatakanaFull =
 static_assert(kVoicedBases.size() == 26 && kVoicedMarks.size() == 26 && kVoicedFull.size() == 26);
 static_assert(kKatakanaFull.size() == 0xFF9F - 0xFF61 + 1);
 
-// Index of the voiced pair (a, b) in the table, or npos.
-std::size_t VoicedPair(char16_t a, char16_t b) {
+// The full-width character of a half-width katakana followed by ﾞ or ﾟ; 0 when the pair makes none.
+char16_t VoicedKatakana(char16_t base, char16_t mark) {
     for (std::size_t k = 0; k < kVoicedBases.size(); ++k)
-        if (kVoicedBases[k] == a && kVoicedMarks[k] == b) return k;
-    return std::u16string_view::npos;
+        if (kVoicedBases[k] == base && kVoicedMarks[k] == mark) return kVoicedFull[k];
+    return 0;
 }
 
 char16_t FullWidthChar(char16_t c) {
@@ -31,27 +31,29 @@ char16_t FullWidthChar(char16_t c) {
     default: break;
     }
     if (c >= 0x21 && c <= 0x7E) return static_cast<char16_t>(c + 0xFEE0);
-    if (c >= 0xFF61 && c <= 0xFF9F) return kKatakanaFull[c - 0xFF61];
-    return c;
+    return FullWidthKatakana(c);
 }
 
 }  // namespace
 
-std::u16string ToFullWidth(std::u16string_view s) {
+char16_t FullWidthKatakana(char16_t c) { return c >= 0xFF61 && c <= 0xFF9F ? kKatakanaFull[c - 0xFF61] : c; }
+
+std::u16string JoinVoicedKatakana(std::u16string_view s, char16_t (*one)(char16_t)) {
     std::u16string out;
     out.reserve(s.size());
     for (std::size_t i = 0; i < s.size(); ++i) {
         if (i + 1 < s.size()) {
-            const std::size_t pair = VoicedPair(s[i], s[i + 1]);
-            if (pair != std::u16string_view::npos) {
-                out += kVoicedFull[pair];
+            if (const char16_t voiced = VoicedKatakana(s[i], s[i + 1])) {
+                out += voiced;
                 ++i;
                 continue;
             }
         }
-        out += FullWidthChar(s[i]);
+        out += one(s[i]);
     }
     return out;
 }
+
+std::u16string ToFullWidth(std::u16string_view s) { return JoinVoicedKatakana(s, FullWidthChar); }
 
 }  // namespace torvane

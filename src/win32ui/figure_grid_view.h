@@ -2,33 +2,20 @@
 #include <windows.h>
 
 #include "browse/thumbnail_grid.h"
-#include "win32ui/thumbnail_pane.h"
+#include "win32ui/picture_grid_view.h"
 
 namespace torvane {
 
 // The part of a figure window's view that both figure windows share: the thumbnail pane and
 // the three choices (columns and rows from 1, the file type from 0) as drop-down lists.
 template <class View>
-class FigureGridView : public View {
+class FigureGridView : public PictureGridView<View> {
 public:
     void SetFileType(int item) override { SendMessageW(file_type_, CB_SETCURSEL, static_cast<WPARAM>(item), 0); }
     void SetGridChoice(int columns, int rows) override {
         SendMessageW(columns_, CB_SETCURSEL, static_cast<WPARAM>(columns - 1), 0);
         SendMessageW(rows_, CB_SETCURSEL, static_cast<WPARAM>(rows - 1), 0);
     }
-    TSize ThumbnailPaneSize() override { return pane_.ClientSize(); }
-    int ScrollBarWidth() override { return pane_.ScrollBarWidth(); }
-    void SetScrollRange(int maximum) override { pane_.SetScrollRange(maximum); }
-    void SetScrollPosition(int position) override { pane_.SetScrollPosition(position); }
-    void SetScrollSteps(int small, int large) override { pane_.SetScrollSteps(small, large); }
-    void PlacePicture(int picture, const TRect& rect) override { pane_.PlacePicture(picture, rect); }
-    void ClearPicture(int picture) override { pane_.ClearPicture(picture); }
-    void HidePicture(int picture) override { pane_.HidePicture(picture); }
-    void ShowPicture(int picture, const Bitmap& drawing, std::u16string_view name, int backColor) override {
-        pane_.ShowPicture(picture, drawing, name, backColor);
-    }
-
-    const ThumbnailPane& Pane() const { return pane_; }
 
 protected:
     // The selected items of the choices.
@@ -37,7 +24,6 @@ protected:
     int FileTypeItem() const { return Selected(file_type_); }
     static int Selected(HWND combo) { return static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0)); }
 
-    ThumbnailPane pane_;
     HWND columns_ = nullptr;
     HWND rows_ = nullptr;
     HWND file_type_ = nullptr;

@@ -54,6 +54,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
 
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (palette.PaletteShortcut(msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }

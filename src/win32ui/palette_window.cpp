@@ -360,6 +360,7 @@ void PaletteWindow::StopTrackingTimer() {
 
 void PaletteWindow::ReadWindowGeometry(TWindowGeometry& geometry) {
     if (Handle() != nullptr) ReadBounds(Handle(), geometry.Form1);
+    if (search_) geometry.ClipSearch = search_->Bounds();
 }
 
 void PaletteWindow::ApplyWindowGeometry(const TWindowGeometry& geometry) {
@@ -426,6 +427,26 @@ void PaletteWindow::ShowFigureBrowser(int alpha, bool on_top) {
         browser_ = std::move(browser);
     }
     browser_->Open(alpha, on_top);
+}
+
+// The search window is made at its first opening, where it was last, and kept until the palette closes.
+void PaletteWindow::ShowClipSearch(bool on_top) {
+    if (!search_) {
+        auto search = std::make_unique<ClipSearchWindow>(*form_);
+        if (!search->Create(Handle(), form_->Geometry.ClipSearch)) return;
+        search_ = std::move(search);
+    }
+    search_->Open(on_top);
+}
+
+bool PaletteWindow::PaletteShortcut(const MSG& msg) {
+    const bool ctrl_f = msg.message == WM_KEYDOWN && msg.wParam == 'F' && (GetKeyState(VK_CONTROL) & 0x8000) != 0;
+    if (!ctrl_f || Handle() == nullptr || GetAncestor(msg.hwnd, GA_ROOT) != Handle()) return false;
+    ExceptionBarrier(Handle(), 0, [this] {
+        form_->MenuCommand(TPaletteCommand::ClipSearch);
+        return LRESULT{0};
+    });
+    return true;
 }
 
 void PaletteWindow::SetFigureBrowserTranslucent(int alpha) {

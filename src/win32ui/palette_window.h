@@ -8,6 +8,7 @@
 #include "platform/win32/gdi_objects.h"
 #include "platform/win32/window_base.h"
 #include "win32ui/clip_field.h"
+#include "win32ui/clip_search_window.h"
 #include "win32ui/figure_browser_window.h"
 #include "win32ui/foreground_watch.h"
 #include "win32ui/palette_strip.h"
@@ -33,6 +34,11 @@ public:
     const PaletteStrip& Strip() const { return strip_; }
     // The figure browser once it was opened.
     FigureBrowserWindow* Browser() const { return browser_.get(); }
+    // The clip search window once it was opened.
+    ClipSearchWindow* Search() const { return search_.get(); }
+    // The palette's own keys, looked at before a message is dispatched: Ctrl+F opens the clip
+    // search while the palette (or a control of it) has the keyboard. True when `msg` was one.
+    bool PaletteShortcut(const MSG& msg);
 
     void ClearButtonImage(int button) override;
     void LoadButtonImage(int button, const std::filesystem::path& bitmap) override;
@@ -71,6 +77,7 @@ public:
     void ShowClipViewer(TForm3& viewer) override;
     void ShowFigureBrowser(int alpha, bool on_top) override;
     void SetFigureBrowserTranslucent(int alpha) override;
+    void ShowClipSearch(bool on_top) override;
     bool ShowFigureSelectDialog(TFigureSelection& selection) override;
 
 private:
@@ -102,6 +109,7 @@ private:
     HCURSOR cursor_ = nullptr;
     bool closed_ = false;
     std::unique_ptr<FigureBrowserWindow> browser_;
+    std::unique_ptr<ClipSearchWindow> search_;
     // The figure selection dialog while it runs, and a close asked for meanwhile.
     FigureSelectDialog* figure_dialog_ = nullptr;
     bool close_after_dialog_ = false;

@@ -69,7 +69,8 @@ TEST_F(SettingsFileTest, MissingFileGivesDefaultsAndEmptyIndex) {
 
 TEST_F(SettingsFileTest, DefaultFileHasTheDocumentedLayout) {
     const auto lines = DefaultLines();
-    ASSERT_EQ(lines.size(), static_cast<std::size_t>(LineRows + 400));
+    // The index, then the clip search window's place.
+    ASSERT_EQ(lines.size(), static_cast<std::size_t>(LineRows + 400 + 4));
     EXPECT_EQ(lines[LineKtime - 1], "1000");
     EXPECT_EQ(lines[12 - 1], "16777215");
     EXPECT_EQ(lines[30 - 1], "0");  // no angle entries
@@ -320,7 +321,7 @@ TEST_F(SettingsFileTest, TenRowsFillTheFirstTenOfEveryPage) {
     f.form.SettingsOut(f.dir / "out.dat");
     const auto written = SplitLines(ReadBytes(f.dir / "out.dat"));
     EXPECT_EQ(written[LineRows - 1], "100");
-    EXPECT_EQ(written.size(), static_cast<std::size_t>(LineRows + 400));
+    EXPECT_EQ(written.size(), static_cast<std::size_t>(LineRows + 400 + 4));
 }
 
 TEST_F(SettingsFileTest, NamesThatAreNotPlainReadAsEmpty) {

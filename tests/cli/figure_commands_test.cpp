@@ -1,4 +1,4 @@
-// check, dump and write on real and hand-built figures.
+// check, dump, write and find on real and hand-built figures.
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -141,6 +141,40 @@ TEST(CommandLine, FailuresNameTheCommandThePathAndTheReasonAndExitCodesAreThree)
     const Result help = RunCommand({"--help"});
     EXPECT_EQ(help.exit_code, 0);
     EXPECT_NE(help.out.find("Exit codes"), std::string::npos);
+}
+
+// find: every kind of figure file under a folder, texts width- and case-folded, the exit codes.
+TEST_F(FigureCommands, FindListsTheFilesWhoseTextsHoldTheText) {
+    namespace fs = std::filesystem;
+    const fs::path top = temp_ / "top";
+    fs::create_directories(top / "sub");
+    fs::copy_file(data_ / "streams" / "Test2.1", top / "Test2.1");
+    fs::copy_file(data_ / "streams" / "jww-1.1", top / "jww-1.1");
+    fs::copy_file(data_ / "jws" / "Test1.jws", top / "sub" / "Test1.jws");
+    test::WriteBytes(top / "sub" / "note.txt", "\x82\x54\x82\x8d\x83\x89\x83\x43\x83\x93");
+    test::JwkFileBuilder door;
+    door.strings = std::string("\x83h\x83\x41\0", 5);
+    door.Moji(0, 0, 10, 0, 0);
+    test::WriteBytes(top / "sub" / "door.JWK", door.Bytes());
+
+    const Result lines = RunCommand({"find", "5Mﾗｲﾝ", top.string()});
+    ASSERT_EQ(lines.exit_code, 0) << lines.err;
+    const std::string first = (top / "Test2.1").string() + "\t５ｍライン";
+    const std::string second = (top / "sub" / "Test1.jws").string() + "\t５ｍラインの書き方\t";
+    EXPECT_EQ(lines.out.substr(0, first.size()), first);
+    EXPECT_NE(lines.out.find("\n" + second), std::string::npos) << lines.out;
+    EXPECT_EQ(std::count(lines.out.begin(), lines.out.end(), '\n'), 2);
+
+    const Result jwk = RunCommand({"find", "ﾄﾞｱ", (top / "sub" / "door.JWK").string(), top.string()});
+    EXPECT_EQ(jwk.exit_code, 0);
+    EXPECT_EQ(jwk.out, (top / "sub" / "door.JWK").string() + "\tドア\n" + (top / "sub" / "door.JWK").string() + "\tドア\n");
+    EXPECT_EQ(RunCommand({"find", "扉", top.string()}).exit_code, 1);
+    const Result missing = RunCommand({"find", "ドア", (top / "gone.1").string(), (top / "sub" / "note.txt").string()});
+    EXPECT_EQ(missing.exit_code, 1);
+    EXPECT_NE(missing.err.find("gone.1"), std::string::npos);
+    EXPECT_NE(missing.err.find("note.txt: not a .1, .jws or .jwk figure file"), std::string::npos) << missing.err;
+    EXPECT_EQ(RunCommand({"find", "", top.string()}).exit_code, 2) << "an empty text";
+    EXPECT_EQ(RunCommand({"find", "ドア"}).exit_code, 2);
 }
 
 }  // namespace

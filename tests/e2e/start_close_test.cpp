@@ -44,7 +44,7 @@ TEST(StartCloseTest, SettingsAndPageClipsSurviveARestart) {
     ASSERT_GT(lines.size(), 400u);
     lines[4] = "0";       // Ktime below 1 reads as 1000
     lines[16] = "7";      // BtnYn
-    const std::size_t page1_row0 = lines.size() - 300;
+    const std::size_t page1_row0 = test::SettingsFile::kFirstClip + 100;
     lines[page1_row0] = "32303236313230395F313330303030";  // "20261209_130000" on page 1
     {
         std::ofstream out(dir / "torvane.dat", std::ios::binary | std::ios::trunc);

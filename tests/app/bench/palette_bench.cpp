@@ -1,5 +1,6 @@
 // Speed of the palette's main work on the real figures: a capture up to the thumbnail on disk,
-// a transfer without the keystrokes' waits, and the regeneration of a page of 100 clips.
+// a transfer without the keystrokes' waits, the regeneration of a page of 100 clips, and the
+// clip search through four full pages (400 clips), the first time and again.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "app/clip_names.h"
+#include "app/clip_search.h"
 #include "app/form1_fakes.h"
 #include "app/form1_globals.h"
 #include "util/files.h"
@@ -68,6 +70,31 @@ void BM_RegeneratePageOf100(benchmark::State& state, const std::vector<RealFigur
     for (auto _ : state) f.form.RegenerateThumbnails();
 }
 
+// Four pages of 100 clips made of the real figures in turn; a search for "ライン" (in two of them)
+// with the texts read from every ".1" (first) or already in the cache (again).
+void BM_SearchFourPages(benchmark::State& state, const std::vector<RealFigure>& figures, bool first) {
+    Form1Fixture f;
+    for (int page = 0; page < PageCount; ++page) {
+        for (int row = 0; row < ClipRows; ++row) {
+            const std::u16string name = ClipNameOfTime({2026, 1, 1 + page, row / 60, row % 60, 0, 0});
+            f.form.StringGrid1[page][row] = name;
+            WriteBytes(ClipFile(PageFolders[page], name, ".1"), figures[(page * ClipRows + row) % figures.size()].bytes);
+        }
+    }
+    std::size_t found = 0;
+    TClipTextCache warm;
+    SearchClips(f.form.StringGrid1, warm, u"ライン");
+    for (auto _ : state) {
+        if (first) {
+            TClipTextCache cache;
+            found = SearchClips(f.form.StringGrid1, cache, u"ライン").size();
+        } else {
+            found = SearchClips(f.form.StringGrid1, warm, u"ライン").size();
+        }
+    }
+    if (found == 0) state.SkipWithError("nothing found");
+}
+
 [[maybe_unused]] const bool registered = [] {
     static const std::vector<RealFigure> figures = RealFigures();
     for (std::size_t i = 0; i < figures.size(); ++i) {
@@ -84,6 +111,12 @@ void BM_RegeneratePageOf100(benchmark::State& state, const std::vector<RealFigur
     if (!figures.empty())
         benchmark::RegisterBenchmark("BM_RegeneratePageOf100", BM_RegeneratePageOf100, figures)
             ->Unit(benchmark::kMillisecond);
+    if (!figures.empty()) {
+        benchmark::RegisterBenchmark("BM_SearchFourPagesFirst", BM_SearchFourPages, figures, true)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("BM_SearchFourPagesAgain", BM_SearchFourPages, figures, false)
+            ->Unit(benchmark::kMillisecond);
+    }
     return true;
 }();
 
