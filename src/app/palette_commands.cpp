@@ -32,7 +32,7 @@ constexpr std::array<TMenuItem, 6> kCopies{
     Item(u"Page3の最初へコピー (&6)", C::CopyToStart3, true),
 };
 
-constexpr std::array<TMenuItem, 18> kMenu{
+constexpr std::array<TMenuItem, 19> kMenu{
     Item(u"監視開始 (&S)", C::MonitorStart),
     Item(u"監視終了 (&E)", C::MonitorStop),
     Item(u"ページ切替 (&P)", C::None, false, false, kPages),
@@ -46,7 +46,8 @@ constexpr std::array<TMenuItem, 18> kMenu{
     Item(u"最初へ (&F)", C::MoveFirst, true),
     Item(u"最後へ (&L)", C::MoveLast, true),
     Item(u"他ページへコピー (&V)", C::None, true, false, kCopies),
-    Item(u"別窓表示 (&W)", C::ClipView, true, true),
+    Item(u"別窓表示 (&W)", C::ClipView, true),
+    Item(u"図形ファイルに保存 (&H)", C::SaveFigure, true, true),
     Item(u"削　除 (&D)", C::ClipDelete, true, true),
     Item(u"設　定 (&T)", C::Settings, false, true),
     Item(u"クリップ画像の再生成(&R)", C::Regenerate, false, true),

@@ -88,5 +88,75 @@ TEST_F(FigureImportTest, NothingWhenThePageIsFullTheDialogIsCancelledOrTheFileIs
     EXPECT_EQ(form.StringGrid1[1][0], u"");
 }
 
+// Saving clips as figure files: page 1 holds a real clip in row 0 and a garbage one in row 1;
+// the figure selection dialog last showed the folder "部品".
+class FigureSaveTest : public FigureImportTest {
+protected:
+    void SetUp() override {
+        FigureImportTest::SetUp();
+        if (IsSkipped()) return;
+        form.StringGrid1[1][0] = kClip;
+        form.StringGrid1[1][1] = u"20200101_000001";
+        WriteBytes(ClipFile(PageFolders[1], kClip, ".1"), ReadBytes(*DataDir() / "streams" / "2blocks.1"));
+        WriteBytes(ClipFile(PageFolders[1], u"20200101_000001", ".1"), "garbage");
+        std::filesystem::create_directory(folder);
+        form.ZukeiFold = PathText(folder);
+    }
+    void Save(int button) {
+        form.MenuContext = button;
+        form.MenuCommand(TPaletteCommand::SaveFigure);
+    }
+
+    static constexpr const char16_t* kClip = u"20200101_000000";
+    ScriptedSaveDialog& dialog = f.saveDialog;
+    std::filesystem::path folder = dir / u8"部品";
+};
+
+// The dialog offers JWS files in the last figure folder under the clip's name; the figure is
+// written there, replacing what the user agreed to replace, and reads back as the clip's figure.
+TEST_F(FigureSaveTest, SavesTheClipWhereTheDialogSays) {
+    const std::filesystem::path file = folder / u8"扉.jws";
+    WriteBytes(file, "old");
+    dialog.answer = file;
+    Save(1);
+    ASSERT_EQ(dialog.requests.size(), 1u);
+    const TSaveFileRequest& request = dialog.requests[0];
+    EXPECT_EQ(request.FilterName, u"JW図形 (*.jws)");
+    EXPECT_EQ(request.Pattern, u"*.jws");
+    EXPECT_EQ(request.Folder, folder);
+    EXPECT_EQ(request.FileName, kClip);
+    TJwsData saved;
+    ASSERT_TRUE(saved.FileCheck(file) && saved.FileIn(file));
+    EXPECT_EQ(saved.Enthd.n1, Clip(0).Enthd.n1);
+    EXPECT_EQ(saved.EntBlockDefN, Clip(0).EntBlockDefN);
+    EXPECT_TRUE(f.ui.messages.empty());
+
+    // A last folder that is gone: the dialog starts in the program's folder.
+    std::filesystem::remove_all(folder);
+    dialog.answer.reset();
+    Save(1);
+    EXPECT_EQ(dialog.requests.back().Folder, AppPath);
+}
+
+// An empty row beeps; an unreadable clip and a file that cannot be written are told; a
+// cancelled dialog writes nothing. None leaves a file behind.
+TEST_F(FigureSaveTest, RefusalsAndFailuresWriteNothing) {
+    dialog.answer = folder / "x.jws";
+    Save(3);
+    EXPECT_EQ(f.ui.beeps, 1);
+    Save(2);
+    EXPECT_EQ(f.ui.messages, std::vector<std::u16string>{u"クリップ 20200101_000001 の図形を読み込めませんでした。"});
+    EXPECT_TRUE(dialog.requests.empty()) << "no dialog without a figure";
+
+    dialog.answer.reset();
+    Save(1);
+    EXPECT_EQ(dialog.requests.size(), 1u);
+    dialog.answer = folder / "missing" / "x.jws";
+    Save(1);
+    ASSERT_EQ(f.ui.messages.size(), 2u);
+    EXPECT_EQ(f.ui.messages[1], u"図形ファイル " + PathText(*dialog.answer) + u" に保存できませんでした。");
+    EXPECT_TRUE(std::filesystem::is_empty(folder));
+}
+
 }  // namespace
 }  // namespace torvane::test

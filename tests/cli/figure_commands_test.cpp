@@ -115,6 +115,27 @@ TEST_F(FigureCommands, WriteGivesBackTheStreamOrANewVersion) {
     EXPECT_EQ(RunCommand({"write", (temp_ / "missing.1").string(), out.string()}).exit_code, 1);
 }
 
+// export writes a JWS file that check accepts and import turns back into the stream; an
+// unreadable stream or an unwritable place fails without leaving a file.
+TEST_F(FigureCommands, ExportWritesAJwsFileThatCheckAcceptsAndImportGivesBack) {
+    const auto in = data_ / "streams" / "2blocks.1";
+    const auto jws = temp_ / u8"図形.jws";
+    ASSERT_EQ(RunCommand({"export", in.string(), jws.string()}).exit_code, 0);
+    const Result check = RunCommand({"check", jws.string(), "--kind", "jws"});
+    EXPECT_EQ(check.exit_code, 0) << check.out;
+    ASSERT_EQ(RunCommand({"import", jws.string(), (temp_ / "back.1").string()}).exit_code, 0);
+    EXPECT_EQ(test::ReadBytes(temp_ / "back.1"), test::ReadBytes(in));
+
+    test::WriteBytes(temp_ / "bad.1", "garbage");
+    const Result bad = RunCommand({"export", (temp_ / "bad.1").string(), (temp_ / "bad.jws").string()});
+    EXPECT_EQ(bad.exit_code, 1);
+    EXPECT_NE(bad.err.find("export: cannot read"), std::string::npos);
+    const std::string unwritable = (temp_ / "no" / "out.jws").string();
+    EXPECT_EQ(RunCommand({"export", in.string(), unwritable}).err,
+              "export: cannot write " + unwritable + ": no such folder\n");
+    EXPECT_FALSE(std::filesystem::exists(temp_ / "bad.jws"));
+}
+
 TEST(CommandLine, FailuresNameTheCommandThePathAndTheReasonAndExitCodesAreThree) {
     test::TempDir temp;
     const std::string missing = (temp / "missing.1").string();
@@ -132,7 +153,7 @@ TEST(CommandLine, FailuresNameTheCommandThePathAndTheReasonAndExitCodesAreThree)
     EXPECT_EQ(RunCommand({"write", in, unwritable}).err, "write: cannot write " + unwritable + ": no such folder\n");
 
     EXPECT_EQ(RunCommand({"draw", in}).exit_code, 2);
-    for (const char* command : {"check", "dump", "write", "render", "transform", "convert", "import", "settings", "keys"})
+    for (const char* command : {"check", "dump", "write", "render", "transform", "convert", "import", "export", "settings", "keys"})
         EXPECT_EQ(RunCommand({command}).exit_code, 2) << command;
     // Only the versions the stream check accepts.
     EXPECT_EQ(RunCommand({"write", in, missing, "--ver", "219"}).exit_code, 2);
