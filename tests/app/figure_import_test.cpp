@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <tuple>
+
 #include "app/clip_names.h"
 #include "app/form1_globals.h"
 #include "figure/jwk_file_builder.h"
@@ -88,74 +91,40 @@ TEST_F(FigureImportTest, NothingWhenThePageIsFullTheDialogIsCancelledOrTheFileIs
     EXPECT_EQ(form.StringGrid1[1][0], u"");
 }
 
-// Saving clips as figure files: page 1 holds a real clip in row 0 and a garbage one in row 1;
-// the figure selection dialog last showed the folder "部品".
-class FigureSaveTest : public FigureImportTest {
-protected:
-    void SetUp() override {
-        FigureImportTest::SetUp();
-        if (IsSkipped()) return;
-        form.StringGrid1[1][0] = kClip;
-        form.StringGrid1[1][1] = u"20200101_000001";
-        WriteBytes(ClipFile(PageFolders[1], kClip, ".1"), ReadBytes(*DataDir() / "streams" / "2blocks.1"));
-        WriteBytes(ClipFile(PageFolders[1], u"20200101_000001", ".1"), "garbage");
-        std::filesystem::create_directory(folder);
-        form.ZukeiFold = PathText(folder);
-    }
-    void Save(int button) {
+// "図形ファイルに保存" on page 1: a real clip in row 0, a garbage one in row 1, none in row 2.
+TEST_F(FigureImportTest, SaveAsFigureFileWritesWhereTheDialogSaysOrTellsWhyNot) {
+    const std::u16string clip = u"20200101_000000", garbage = u"20200101_000001";
+    form.StringGrid1[1][0] = clip;
+    form.StringGrid1[1][1] = garbage;
+    WriteBytes(ClipFile(PageFolders[1], clip, ".1"), ReadBytes(*DataDir() / "streams" / "2blocks.1"));
+    WriteBytes(ClipFile(PageFolders[1], garbage, ".1"), "garbage");
+    form.ZukeiFold = dir.path().u16string();
+    ScriptedSaveDialog& dialog = f.saveDialog;
+    const auto save = [&](int button, std::optional<std::filesystem::path> answer) {
+        dialog.answer = std::move(answer);
         form.MenuContext = button;
         form.MenuCommand(TPaletteCommand::SaveFigure);
-    }
-
-    static constexpr const char16_t* kClip = u"20200101_000000";
-    ScriptedSaveDialog& dialog = f.saveDialog;
-    std::filesystem::path folder = dir / u8"部品";
-};
-
-// The dialog offers JWS files in the last figure folder under the clip's name; the figure is
-// written there, replacing what the user agreed to replace, and reads back as the clip's figure.
-TEST_F(FigureSaveTest, SavesTheClipWhereTheDialogSays) {
-    const std::filesystem::path file = folder / u8"扉.jws";
-    WriteBytes(file, "old");
-    dialog.answer = file;
-    Save(1);
+    };
+    WriteBytes(dir / u8"扉.jws", "old");  // the dialog has asked before replacing it
+    save(1, dir / u8"扉.jws");
     ASSERT_EQ(dialog.requests.size(), 1u);
-    const TSaveFileRequest& request = dialog.requests[0];
-    EXPECT_EQ(request.FilterName, u"JW図形 (*.jws)");
-    EXPECT_EQ(request.Pattern, u"*.jws");
-    EXPECT_EQ(request.Folder, folder);
-    EXPECT_EQ(request.FileName, kClip);
+    EXPECT_EQ(std::tuple(dialog.requests[0].FilterName, dialog.requests[0].Pattern, dialog.requests[0].FileName),
+              std::tuple(std::u16string(u"JW図形 (*.jws)"), std::u16string(u"*.jws"), clip));
+    EXPECT_EQ(dialog.requests[0].Folder, dir.path()) << "the figure selection dialog's last folder";
     TJwsData saved;
-    ASSERT_TRUE(saved.FileCheck(file) && saved.FileIn(file));
-    EXPECT_EQ(saved.Enthd.n1, Clip(0).Enthd.n1);
-    EXPECT_EQ(saved.EntBlockDefN, Clip(0).EntBlockDefN);
-    EXPECT_TRUE(f.ui.messages.empty());
+    ASSERT_TRUE(saved.FileCheck(dir / u8"扉.jws") && saved.FileIn(dir / u8"扉.jws"));
+    EXPECT_EQ(std::pair(saved.Enthd.n1, saved.EntBlockDefN), std::pair(Clip(0).Enthd.n1, Clip(0).EntBlockDefN));
 
-    // A last folder that is gone: the dialog starts in the program's folder.
-    std::filesystem::remove_all(folder);
-    dialog.answer.reset();
-    Save(1);
+    save(3, dir / "x.jws");  // an empty row: a beep
+    save(2, dir / "x.jws");  // no figure: no dialog
+    EXPECT_EQ(std::pair(f.ui.beeps, dialog.requests.size()), std::pair(1, std::size_t{1}));
+    form.ZukeiFold = u"";
+    save(1, dir / "missing" / "x.jws");
     EXPECT_EQ(dialog.requests.back().Folder, AppPath);
-}
-
-// An empty row beeps; an unreadable clip and a file that cannot be written are told; a
-// cancelled dialog writes nothing. None leaves a file behind.
-TEST_F(FigureSaveTest, RefusalsAndFailuresWriteNothing) {
-    dialog.answer = folder / "x.jws";
-    Save(3);
-    EXPECT_EQ(f.ui.beeps, 1);
-    Save(2);
-    EXPECT_EQ(f.ui.messages, std::vector<std::u16string>{u"クリップ 20200101_000001 の図形を読み込めませんでした。"});
-    EXPECT_TRUE(dialog.requests.empty()) << "no dialog without a figure";
-
-    dialog.answer.reset();
-    Save(1);
-    EXPECT_EQ(dialog.requests.size(), 1u);
-    dialog.answer = folder / "missing" / "x.jws";
-    Save(1);
-    ASSERT_EQ(f.ui.messages.size(), 2u);
-    EXPECT_EQ(f.ui.messages[1], u"図形ファイル " + PathText(*dialog.answer) + u" に保存できませんでした。");
-    EXPECT_TRUE(std::filesystem::is_empty(folder));
+    EXPECT_EQ(f.ui.messages, (std::vector<std::u16string>{u"クリップ 20200101_000001 の図形を読み込めませんでした。",
+                                                         u"図形ファイル " + PathText(dir / "missing" / "x.jws") +
+                                                             u" に保存できませんでした。"}));
+    EXPECT_FALSE(FileThere(dir / "x.jws"));
 }
 
 }  // namespace

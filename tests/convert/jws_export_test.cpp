@@ -56,7 +56,6 @@ TEST(JwsExport, RealStreamsReadBackAndImportBackTheSame) {
 
         const std::string sample = test::ReadBytes(*data / "jws" / (stream.stem().string() + ".jws"));
         ASSERT_EQ(bytes->size(), sample.size());
-        EXPECT_EQ(bytes->substr(0, 7), "JwsData");
         EXPECT_EQ(bytes->substr(kVersionAt, kExtentsAt - kVersionAt), sample.substr(kVersionAt, kExtentsAt - kVersionAt));
         EXPECT_TRUE(bytes->substr(kArchiveAt) == sample.substr(kArchiveAt)) << "the object archive differs";
 
