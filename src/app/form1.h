@@ -141,6 +141,11 @@ public:
     // the current page in the row of the button the menu was opened on, or, when that row is
     // empty, after the page's last clip; nothing when the page is full.
     void MnuZukeiClick();
+    // "図形ファイルに保存": the figure of the clip the menu was opened on is saved as a JWS figure
+    // file where the save dialog says, starting in the figure selection dialog's last folder
+    // with the clip's name. A clip that cannot be read and a file that cannot be written are
+    // reported in a message.
+    void MnuZukeiSaveClick();
     // Reads a ".jws" or ".jwk" file (by its lower-cased extension) into JWS or JWK; nothing for
     // another extension or a file that FileCheck or FileIn refuses.
     std::optional<FigureKind> ReadFigureFile(const std::filesystem::path& file);

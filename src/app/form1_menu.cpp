@@ -56,6 +56,7 @@ void TForm1::MenuCommand(TPaletteCommand command) {
         case C::ClipView:
             if (onClip) OpenClipViewer(MenuContext, true);
             break;
+        case C::SaveFigure: MnuZukeiSaveClick(); break;
         case C::ClipDelete: ClipDelete(); break;
         case C::ClipSearch: view_.ShowClipSearch(OnTop != 0); break;
         case C::Settings: OpenSettingsDialog(); break;

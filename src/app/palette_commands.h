@@ -30,6 +30,7 @@ enum class TPaletteCommand {
     CopyToStart2,
     CopyToStart3,
     ClipView,
+    SaveFigure,
     ClipDelete,
     ClipSearch,
     Settings,

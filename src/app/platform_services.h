@@ -3,6 +3,7 @@
 #include "platform/clock.h"
 #include "platform/device.h"
 #include "platform/keyboard.h"
+#include "platform/save_dialog.h"
 #include "platform/ui_services.h"
 #include "platform/window_list.h"
 
@@ -16,6 +17,7 @@ struct TPlatformServices {
     Keyboard& keyboard;
     UiServices& ui;
     const Clock& clock;
+    SaveDialog& saveDialog = SystemSaveDialog();
     // Device the thumbnails are drawn with.
     DeviceFactory device = CreateDevice;
 };

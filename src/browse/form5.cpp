@@ -1,21 +1,11 @@
 #include "browse/form5.h"
 
 #include <algorithm>
-#include <system_error>
 
 #include "browse/file_list_sort.h"
 #include "util/files.h"
 
 namespace torvane {
-namespace {
-
-bool IsFolder(const std::filesystem::path& p) {
-    std::error_code error;
-    return !p.empty() && std::filesystem::is_directory(p, error);
-}
-
-}  // namespace
-
 TForm5::TForm5(TForm5View& view, UiServices& ui, TJwsData& JWS, TJwkData& JWK, DeviceFactory device)
     : view_(view), ui_(ui), jws_(JWS), jwk_(JWK), painter_(ui, std::move(device)),
       grid_(view, painter_, PictureCount) {
@@ -37,7 +27,7 @@ void TForm5::FormShow() {
     view_.SetFileType(FileType);
     view_.SetGridChoice(ImgX, ImgY);
     view_.SetScrollSteps(ImgX, ImgX * ImgY);
-    Folder = IsFolder(S_P2) ? S_P2 : S_AP;
+    Folder = FolderThere(S_P2) ? S_P2 : S_AP;
     view_.ShowFolder(Folder);
     FileTypeChange(FileType);
 }
@@ -59,7 +49,7 @@ void TForm5::FolderChange(const std::filesystem::path& folder) {
 }
 
 bool TForm5::DriveChange(const std::filesystem::path& root) {
-    if (!IsFolder(root)) {
+    if (!FolderThere(root)) {
         ui_.Message(u"選択したドライブの準備が出来ていません");
         return false;
     }

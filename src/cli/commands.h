@@ -19,6 +19,7 @@ void AddRenderCommand(CLI::App& app, Streams streams, int& exit_code);
 void AddTransformCommand(CLI::App& app, Streams streams, int& exit_code);
 void AddConvertCommand(CLI::App& app, Streams streams, int& exit_code);
 void AddImportCommand(CLI::App& app, Streams streams, int& exit_code);
+void AddExportCommand(CLI::App& app, Streams streams, int& exit_code);
 void AddSettingsCommand(CLI::App& app, Streams streams, int& exit_code);
 void AddKeysCommand(CLI::App& app, Streams streams, int& exit_code);
 void AddFindCommand(CLI::App& app, Streams streams, int& exit_code);

@@ -21,6 +21,7 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     AddTransformCommand(app, streams, exit_code);
     AddConvertCommand(app, streams, exit_code);
     AddImportCommand(app, streams, exit_code);
+    AddExportCommand(app, streams, exit_code);
     AddSettingsCommand(app, streams, exit_code);
     AddKeysCommand(app, streams, exit_code);
     AddFindCommand(app, streams, exit_code);

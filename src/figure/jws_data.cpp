@@ -1,7 +1,5 @@
 #include "figure/jws_data.h"
 
-#include <string_view>
-
 #include "figure/figure_file.h"
 #include "figure/object_archive_reader.h"
 #include "figure/text_code_context.h"
@@ -10,16 +8,14 @@
 namespace torvane {
 namespace {
 
-constexpr std::string_view kJwsId = "JwsData";
-constexpr std::size_t kVersionOffset = 200;
-constexpr std::size_t kCheckedBytes = kVersionOffset + 4;
+constexpr std::size_t kCheckedBytes = kJwsVersionOffset + 4;
 constexpr std::int32_t kLayerGroups = 16;
 
 // Reads the identifier and the version; false unless they are "JwsData" and 230 to 700.
 bool ReadIdAndVersion(ByteReader& in, std::uint32_t& version) {
     const auto id = in.Bytes(kJwsId.size());
     if (!in.ok() || std::string_view(reinterpret_cast<const char*>(id.data()), id.size()) != kJwsId) return false;
-    in.Skip(kVersionOffset - kJwsId.size());
+    in.Skip(kJwsVersionOffset - kJwsId.size());
     version = in.U32();
     return in.ok() && version >= 230 && version <= 700;
 }

@@ -3,10 +3,15 @@
 #include <filesystem>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "figure/jww_figure.h"
 
 namespace torvane {
+
+// A JWS file begins with this identifier; its version is the u32 at kJwsVersionOffset.
+inline constexpr std::string_view kJwsId = "JwsData";
+inline constexpr std::size_t kJwsVersionOffset = 200;
 
 // Header of a JWS figure file: the stream header's fields and the file's own.
 struct TEntJwsHeader : TEntJcfHeader {
@@ -16,7 +21,7 @@ struct TEntJwsHeader : TEntJcfHeader {
 };
 
 // A figure read from a JWS file: the same model and object archive as TJcfData behind a
-// file header of its own. Read only.
+// file header of its own. JwsFileOut (jws_writer.h) writes a stream's figure in this form.
 class TJwsData final : public TJwwFigureData {
 public:
     TEntJwsHeader Enthd;

@@ -107,19 +107,16 @@ std::size_t EstimatedBytes(const TJcfData& doc) {
 
 class ArchiveWriter {
 public:
-    ArchiveWriter(const TJcfData& doc, std::int32_t ver)
+    ArchiveWriter(const TJcfData& doc, std::int32_t ver, ByteWriter& out)
         : doc_(doc),
           ver_(ver),
           utf16_((doc.FileOutOpt & 32) != 0),
+          out_(out),
           first_def_(std::span(doc.EntBlockDef).first(
               static_cast<std::size_t>(Bounded(doc.EntBlockDefN, doc.EntBlockDef.size())))) {}
 
-    std::string Write() {
+    void Write() {
         const TEntJcfHeader& hd = doc_.Enthd;
-        out_.Reserve(EstimatedBytes(doc_));
-        out_.Double(hd.BasePoint_x);
-        out_.Double(hd.BasePoint_y);
-        for (std::size_t g = 0; g < 16; ++g) out_.Double(g < doc_.EntLgrp.size() ? doc_.EntLgrp[g].adScale : 0.0);
         WriteObjectList(Entities{doc_.EntNo, hd.n1,
                               {0, Bounded(doc_.EntLineN, doc_.EntLine.size()), Bounded(doc_.EntEnkoN, doc_.EntEnko.size()),
                                Bounded(doc_.EntTenN, doc_.EntTen.size()), Bounded(doc_.EntMojiN, doc_.EntMoji.size()),
@@ -132,7 +129,6 @@ public:
         for (std::int32_t i = 0; i < defs; ++i) {
             if (doc_.EntBlockDef[i].ref_flag) WriteDefinition(doc_.EntBlockDef[i]);
         }
-        return out_.Take();
     }
 
 private:
@@ -303,7 +299,7 @@ private:
     const TJcfData& doc_;
     std::int32_t ver_;
     bool utf16_;
-    ByteWriter out_;
+    ByteWriter& out_;
     std::array<std::uint32_t, 9> class_numbers_{};
     std::uint32_t next_map_number_ = 1;
     TDefinitionIndex first_def_;
@@ -311,10 +307,27 @@ private:
 
 }  // namespace
 
+std::int32_t ArchiveVersion(std::int32_t Ver) {
+    if (Ver <= 230) return 230;
+    return Ver == 300 ? 351 : Ver;
+}
+
+void WriteBasePointAndScales(const TJcfData& doc, ByteWriter& out) {
+    out.Double(doc.Enthd.BasePoint_x);
+    out.Double(doc.Enthd.BasePoint_y);
+    for (std::size_t g = 0; g < 16; ++g) out.Double(g < doc.EntLgrp.size() ? doc.EntLgrp[g].adScale : 0.0);
+}
+
+void WriteObjectArchive(const TJcfData& doc, std::int32_t Ver, ByteWriter& out) {
+    out.Reserve(out.size() + EstimatedBytes(doc));
+    ArchiveWriter(doc, ArchiveVersion(Ver), out).Write();
+}
+
 std::string WriteObjectArchiveStream(const TJcfData& doc, std::int32_t Ver) {
-    if (Ver <= 230) Ver = 230;
-    if (Ver == 300) Ver = 351;
-    return ArchiveWriter(doc, Ver).Write();
+    ByteWriter out;
+    WriteBasePointAndScales(doc, out);
+    WriteObjectArchive(doc, Ver, out);
+    return out.Take();
 }
 
 }  // namespace torvane

@@ -104,6 +104,11 @@ bool FileThere(const std::filesystem::path& p) {
     return std::filesystem::is_regular_file(p, ec);
 }
 
+bool FolderThere(const std::filesystem::path& p) {
+    std::error_code ec;
+    return !p.empty() && std::filesystem::is_directory(p, ec);
+}
+
 bool FileDelete(const std::filesystem::path& p) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(p, ec)) return false;

@@ -13,6 +13,8 @@ namespace torvane {
 
 // The path names an existing regular file.
 bool FileThere(const std::filesystem::path& p);
+// The path is not empty and names an existing folder.
+bool FolderThere(const std::filesystem::path& p);
 
 // Deletes the file; false when it could not be deleted (or was no file).
 bool FileDelete(const std::filesystem::path& p);

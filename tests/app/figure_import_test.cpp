@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <tuple>
+
 #include "app/clip_names.h"
 #include "app/form1_globals.h"
 #include "figure/jwk_file_builder.h"
@@ -86,6 +89,42 @@ TEST_F(FigureImportTest, NothingWhenThePageIsFullTheDialogIsCancelledOrTheFileIs
     Import(dir / "壊れた.jws", 3);
     Import(dir / "x.jww", 3);
     EXPECT_EQ(form.StringGrid1[1][0], u"");
+}
+
+// "図形ファイルに保存" on page 1: a real clip in row 0, a garbage one in row 1, none in row 2.
+TEST_F(FigureImportTest, SaveAsFigureFileWritesWhereTheDialogSaysOrTellsWhyNot) {
+    const std::u16string clip = u"20200101_000000", garbage = u"20200101_000001";
+    form.StringGrid1[1][0] = clip;
+    form.StringGrid1[1][1] = garbage;
+    WriteBytes(ClipFile(PageFolders[1], clip, ".1"), ReadBytes(*DataDir() / "streams" / "2blocks.1"));
+    WriteBytes(ClipFile(PageFolders[1], garbage, ".1"), "garbage");
+    form.ZukeiFold = dir.path().u16string();
+    ScriptedSaveDialog& dialog = f.saveDialog;
+    const auto save = [&](int button, std::optional<std::filesystem::path> answer) {
+        dialog.answer = std::move(answer);
+        form.MenuContext = button;
+        form.MenuCommand(TPaletteCommand::SaveFigure);
+    };
+    WriteBytes(dir / u8"扉.jws", "old");  // the dialog has asked before replacing it
+    save(1, dir / u8"扉.jws");
+    ASSERT_EQ(dialog.requests.size(), 1u);
+    EXPECT_EQ(std::tuple(dialog.requests[0].FilterName, dialog.requests[0].Pattern, dialog.requests[0].FileName),
+              std::tuple(std::u16string(u"JW図形 (*.jws)"), std::u16string(u"*.jws"), clip));
+    EXPECT_EQ(dialog.requests[0].Folder, dir.path()) << "the figure selection dialog's last folder";
+    TJwsData saved;
+    ASSERT_TRUE(saved.FileCheck(dir / u8"扉.jws") && saved.FileIn(dir / u8"扉.jws"));
+    EXPECT_EQ(std::pair(saved.Enthd.n1, saved.EntBlockDefN), std::pair(Clip(0).Enthd.n1, Clip(0).EntBlockDefN));
+
+    save(3, dir / "x.jws");  // an empty row: a beep
+    save(2, dir / "x.jws");  // no figure: no dialog
+    EXPECT_EQ(std::pair(f.ui.beeps, dialog.requests.size()), std::pair(1, std::size_t{1}));
+    form.ZukeiFold = u"";
+    save(1, dir / "missing" / "x.jws");
+    EXPECT_EQ(dialog.requests.back().Folder, AppPath);
+    EXPECT_EQ(f.ui.messages, (std::vector<std::u16string>{u"クリップ 20200101_000001 の図形を読み込めませんでした。",
+                                                         u"図形ファイル " + PathText(dir / "missing" / "x.jws") +
+                                                             u" に保存できませんでした。"}));
+    EXPECT_FALSE(FileThere(dir / "x.jws"));
 }
 
 }  // namespace

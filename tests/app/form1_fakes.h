@@ -15,6 +15,7 @@
 #include "platform/clock.h"
 #include "platform/memory/key_recorder.h"
 #include "platform/memory/memory_clipboard.h"
+#include "platform/memory/scripted_save_dialog.h"
 #include "platform/memory/scripted_window_list.h"
 #include "platform/ui_services.h"
 #include "support/fixed_clock.h"
@@ -145,7 +146,8 @@ struct Form1Fixture {
     MemoryClipboard clipboard;
     ScriptedWindowList windows;
     KeyRecorder keys;
-    TForm1 form{view, {clipboard, windows, keys, ui, clock}};
+    ScriptedSaveDialog saveDialog;
+    TForm1 form{view, {clipboard, windows, keys, ui, clock, saveDialog}};
     Form1Fixture() { form.FormCreate(dir / "torvane.exe"); }
 };
 

@@ -52,8 +52,8 @@ TEST(PaletteCommands, ClipItemsOnlyFromAClipButtonAndTheSeparators) {
     }
     // C::None here is the submenu "他ページへコピー (&V)".
     EXPECT_EQ(clipOnly, (std::vector<C>{C::FigureImport, C::ClipTransfer, C::MovePrior, C::MoveBack, C::MoveFirst,
-                                        C::MoveLast, C::None, C::ClipView, C::ClipDelete}));
-    EXPECT_EQ(separated, (std::vector<C>{C::FigureImport, C::ClipView, C::ClipDelete, C::Settings, C::Regenerate}));
+                                        C::MoveLast, C::None, C::ClipView, C::SaveFigure, C::ClipDelete}));
+    EXPECT_EQ(separated, (std::vector<C>{C::FigureImport, C::SaveFigure, C::ClipDelete, C::Settings, C::Regenerate}));
     EXPECT_EQ(PaletteMenu().back().Command, C::Exit);
 }
 

@@ -115,6 +115,17 @@ TEST_F(FigureCommands, WriteGivesBackTheStreamOrANewVersion) {
     EXPECT_EQ(RunCommand({"write", (temp_ / "missing.1").string(), out.string()}).exit_code, 1);
 }
 
+// export writes a JWS file that check accepts and import turns back into the stream.
+TEST_F(FigureCommands, ExportWritesAJwsFileThatCheckAcceptsAndImportGivesBack) {
+    const auto in = data_ / "streams" / "2blocks.1";
+    const auto jws = temp_ / u8"図形.jws";
+    ASSERT_EQ(RunCommand({"export", in.string(), jws.string()}).exit_code, 0);
+    EXPECT_EQ(RunCommand({"check", jws.string(), "--kind", "jws"}).exit_code, 0);
+    ASSERT_EQ(RunCommand({"import", jws.string(), (temp_ / "back.1").string()}).exit_code, 0);
+    EXPECT_EQ(test::ReadBytes(temp_ / "back.1"), test::ReadBytes(in));
+    EXPECT_EQ(RunCommand({"export", (temp_ / "missing.1").string(), jws.string()}).exit_code, 1);
+}
+
 TEST(CommandLine, FailuresNameTheCommandThePathAndTheReasonAndExitCodesAreThree) {
     test::TempDir temp;
     const std::string missing = (temp / "missing.1").string();
@@ -132,7 +143,7 @@ TEST(CommandLine, FailuresNameTheCommandThePathAndTheReasonAndExitCodesAreThree)
     EXPECT_EQ(RunCommand({"write", in, unwritable}).err, "write: cannot write " + unwritable + ": no such folder\n");
 
     EXPECT_EQ(RunCommand({"draw", in}).exit_code, 2);
-    for (const char* command : {"check", "dump", "write", "render", "transform", "convert", "import", "settings", "keys"})
+    for (const char* command : {"check", "dump", "write", "render", "transform", "convert", "import", "export", "settings", "keys"})
         EXPECT_EQ(RunCommand({command}).exit_code, 2) << command;
     // Only the versions the stream check accepts.
     EXPECT_EQ(RunCommand({"write", in, missing, "--ver", "219"}).exit_code, 2);

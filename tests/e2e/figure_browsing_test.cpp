@@ -3,10 +3,13 @@
 #include <filesystem>
 #include <string>
 
+#include "convert/figure_export.h"
 #include "convert/figure_import.h"
 #include "convert/paste_transform.h"
 #include "figure/jwk_file_builder.h"
 #include "palette_view.h"
+#include "dialog_driver.h"
+#include "screen_picture.h"
 #include "support/test_files.h"
 #include "test_host.h"
 #include "thumbnail_check.h"
@@ -66,6 +69,19 @@ protected:
     void SetUp() override {
         if (!DataDir()) GTEST_SKIP() << "no real data";
     }
+    // The figure selection dialog last showed `folder`, the browser's one recent folder, both
+    // with 2 x 2 pictures, the browser showing JWS files only.
+    void UseFolder(const fs::path& folder) {
+        settings.lines[kZukeiType] = "2";
+        settings.lines[kZukeiFold] = HexName(Utf8(folder));
+        settings.lines[kZukeiImgX] = settings.lines[kZukeiImgY] = "2";
+        settings.lines[kZukeiBrwX] = settings.lines[kZukeiBrwY] = "2";
+        settings.lines[kZukeiBrwT] = "1";
+        settings.lines[kZukeiBrwF] = "0";
+        settings.lines[kFolderCount] = "1";
+        settings.lines.insert(settings.lines.begin() + kFolderCount + 1, HexName(Utf8(folder / "")));
+        settings.Write(dir / "torvane.dat");
+    }
     TempDir dir;
     SettingsFile settings;
 };
@@ -87,15 +103,7 @@ TEST_F(FigureBrowsingTest, ImportsIntoSlotsAndPastesFromTheBrowser) {
     WriteBytes(temp / "prev.0", "data object");
     WriteBytes(temp / "prev.2", "ole private data");
 
-    settings.lines[kZukeiType] = "2";
-    settings.lines[kZukeiFold] = HexName(Utf8(folder));
-    settings.lines[kZukeiImgX] = settings.lines[kZukeiImgY] = "2";
-    settings.lines[kZukeiBrwX] = settings.lines[kZukeiBrwY] = "2";
-    settings.lines[kZukeiBrwT] = "1";
-    settings.lines[kZukeiBrwF] = "0";
-    settings.lines[kFolderCount] = "1";
-    settings.lines.insert(settings.lines.begin() + kFolderCount + 1, HexName(Utf8(folder / "")));
-    settings.Write(dir / "torvane.dat");
+    UseFolder(folder);
     TestHost host(L"図面.jww", dir / "pasted.1");
     TorvaneProcess torvane(dir.path());
     HWND palette = torvane.Start();
@@ -175,6 +183,80 @@ TEST_F(FigureBrowsingTest, ImportsIntoSlotsAndPastesFromTheBrowser) {
     EXPECT_EQ(written.lines[kZukeiFold], HexName(Utf8(folder)));
     EXPECT_EQ(written.lines[kFolderCount + 1], HexName(Utf8(folder / ""))) << "the recent folder";
     EXPECT_GT(written.Number(kForm6Width), 0) << "the browser's place is kept";
+}
+
+// A captured clip saved from its menu: the save dialog proposes the clip's name in the last
+// figure folder and OK writes "<clip>.jws" there. Saving over it asks first: "No" keeps the old
+// file, "Yes" replaces it. The browser shows the file, and a click on it pastes the clip's figure.
+TEST_F(FigureBrowsingTest, AClipSavedAsAFigureFileShowsInTheBrowserAndPastesTheSame) {
+    const fs::path folder = dir / u8"保存先";
+    const fs::path temp = dir / "Temp";
+    const fs::path stream = *DataDir() / "streams" / "2blocks.1";
+    fs::create_directory(folder);
+    UseFolder(folder);
+    TestHost host(L"図面.jww", dir / "pasted.1");
+    TorvaneProcess torvane(dir.path());
+    HWND palette = torvane.Start();
+    ASSERT_NE(palette, nullptr);
+    ASSERT_TRUE(host.Put(stream));
+    const PaletteView view(palette, settings);
+    const std::string clip = WaitForNewClip(temp, 1);
+    ASSERT_FALSE(clip.empty()) << "no clip captured";
+    TJcfData jcf;
+    const std::optional<std::string> expected = JCLFtoJWS(jcf, temp / (clip + ".1"));
+    ASSERT_TRUE(expected);
+    const fs::path saved = folder / (clip + ".jws");
+
+    // Opens the save dialog from the clip's menu and presses its OK button.
+    const auto save = [&] {
+        HWND dialog = nullptr;
+        if (view.ChooseFromMenu(view.ClipButtonCenter(1), "H")) {
+            WaitFor([&] { return (dialog = torvane.MessageBoxShown()) != nullptr; });
+        }
+        if (dialog != nullptr) PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+        return dialog;
+    };
+    // Whether the saved file is complete, told by its size, asked without opening it: a test
+    // reading it meanwhile would keep the palette from replacing it.
+    const auto written = [&] {
+        WIN32_FILE_ATTRIBUTE_DATA file{};
+        return WaitFor([&] {
+                   return GetFileAttributesExW(saved.c_str(), GetFileExInfoStandard, &file) &&
+                          file.nFileSizeLow == expected->size();
+               }) &&
+               ReadBytes(saved) == *expected;
+    };
+    HWND dialog = save();
+    ASSERT_NE(dialog, nullptr) << "no save dialog";
+    ASSERT_TRUE(written()) << "not saved as " << Utf8(saved);
+
+    WriteBytes(saved, "old");
+    for (const int answer : {IDNO, IDYES}) {
+        dialog = save();
+        ASSERT_NE(dialog, nullptr);
+        HWND question = WaitForOwnedWindow(dialog, L"#32770");
+        ASSERT_NE(question, nullptr) << "no question before replacing";
+        PostClick(ControlById(question, answer));
+        ASSERT_TRUE(WaitFor([&] { return !IsWindow(question); }));
+        if (answer == IDNO) {
+            PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+            ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
+            EXPECT_EQ(ReadBytes(saved), "old");
+        }
+    }
+    ASSERT_TRUE(written()) << "not replaced after yes";
+    EXPECT_EQ(torvane.MessageBoxShown(), nullptr);
+
+    ClickAt(view.CommandButtonCenter(5));
+    HWND browser = WaitForWindow(L"TorvaneFigureBrowser", L"図形ブラウザ");
+    ASSERT_NE(browser, nullptr);
+    HWND pane = FindChild(browser, L"TorvaneThumbnailPane", L"");
+    ASSERT_TRUE(WaitIdle(browser)) << "the pictures are drawn";
+    EXPECT_TRUE(ShowsAFigure(pane));
+    ClickAt(PictureCenter(pane, 2, 2, 1));
+    ASSERT_TRUE(WaitFor([&] { return host.PasteCount() == 1; }, 5000)) << "no Ctrl+V reached the host";
+    EXPECT_TRUE(WaitFor([&] { return ReadBytes(dir / "pasted.1") == ReadBytes(stream) + '\0'; }, 2000));
+    ASSERT_EQ(torvane.CloseAndWait(), 0);
 }
 
 }  // namespace

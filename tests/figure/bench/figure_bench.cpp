@@ -1,5 +1,5 @@
-// Reading and writing figure streams: the real streams and a synthetic stream of a million
-// entities. Bytes/s and items/s (entities) are reported per benchmark.
+// Reading and writing figure streams, and writing them as JWS figure files: the real streams and
+// a synthetic stream of a million entities. Bytes/s and items/s (entities) are reported per benchmark.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -7,6 +7,7 @@
 
 #include "bench/synthetic_stream.h"
 #include "figure/jcf_data.h"
+#include "figure/jws_writer.h"
 #include "support/test_files.h"
 
 namespace torvane {
@@ -43,21 +44,34 @@ void FileIn(benchmark::State& state, const fs::path& file) {
     state.SetItemsProcessed(state.iterations() * entities);
 }
 
-void FileOut(benchmark::State& state, const fs::path& file) {
+// Writes the stream's document with `write` into a file named `out_name`.
+template <class Write>
+void WriteOut(benchmark::State& state, const fs::path& file, const char* out_name, Write write) {
     TJcfData doc;
     if (!doc.FileIn(file)) state.SkipWithError("stream not readable");
     doc.SetFileOutOption(doc.MojiEncode ? 32 : 0);
     test::TempDir dir;
-    const fs::path out = dir / "out.1";
-    for (auto _ : state) benchmark::DoNotOptimize(doc.FileOut(out, doc.Enthd.jwVer));
+    const fs::path out = dir / out_name;
+    for (auto _ : state) benchmark::DoNotOptimize(write(doc, out));
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(fs::file_size(out)));
     state.SetItemsProcessed(state.iterations() * Entities(doc));
+}
+
+void FileOut(benchmark::State& state, const fs::path& file) {
+    WriteOut(state, file, "out.1", [](TJcfData& doc, const fs::path& out) { return doc.FileOut(out, doc.Enthd.jwVer); });
+}
+
+void JwsOut(benchmark::State& state, const fs::path& file) {
+    WriteOut(state, file, "out.jws",
+             [](TJcfData& doc, const fs::path& out) { return JwsFileOut(doc, out, doc.Enthd.jwVer); });
 }
 
 void RegisterAll() {
     benchmark::RegisterBenchmark("FileIn/synthetic_1M", [](benchmark::State& s) { FileIn(s, SyntheticFile()); })
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("FileOut/synthetic_1M", [](benchmark::State& s) { FileOut(s, SyntheticFile()); })
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("JwsOut/synthetic_1M", [](benchmark::State& s) { JwsOut(s, SyntheticFile()); })
         ->Unit(benchmark::kMillisecond);
     const auto data = test::DataDir();
     if (!data) return;
@@ -66,6 +80,7 @@ void RegisterAll() {
         const std::string name = file.stem().string();
         benchmark::RegisterBenchmark(("FileIn/" + name).c_str(), [file](benchmark::State& s) { FileIn(s, file); });
         benchmark::RegisterBenchmark(("FileOut/" + name).c_str(), [file](benchmark::State& s) { FileOut(s, file); });
+        benchmark::RegisterBenchmark(("JwsOut/" + name).c_str(), [file](benchmark::State& s) { JwsOut(s, file); });
     }
 }
 
