@@ -15,7 +15,7 @@ namespace torvane {
 class TThumbnailGridView {
 public:
     virtual ~TThumbnailGridView() = default;
-    // The file type choice (0 "*.jwk", 1 "*.jws", 2 "双方") and the grid choices.
+    // The file type choice (0 "*.jwk", 1 "*.jws", 2 "双方", 3 "*.jww", 4 "すべて") and the grid choices.
     virtual void SetFileType(int item) = 0;
     virtual void SetGridChoice(int columns, int rows) = 0;
     // Client size of the thumbnail pane, and the width of the vertical scroll bar on its right.
