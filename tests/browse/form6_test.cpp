@@ -130,36 +130,5 @@ TEST(Form6Test, PasteOfADoubledFigureIsNotCapturedBack) {
     EXPECT_EQ(f.form.JWS->EntLineN, 0);
 }
 
-// "*.jww" shows the drawings alone, "すべて" every figure file; a click pastes a drawing as the
-// clip the import makes of it.
-TEST(Form6Test, DrawingsAreShownAndPasted) {
-    const auto data = DataDir();
-    if (!data) GTEST_SKIP() << "no real data";
-    Form6Fixture f({"a.jws", "b.jwk", "c.txt"});
-    std::filesystem::copy_file(*data / "jww" / "Test6.jww", f.folder / u8"配置.JWW");
-    f.form.FormShow();
-    f.form.BrowserFolders = {f.FolderText()};
-    f.form.ZukeiBrwF = 0;
-    f.view.SetPaletteInputs({u"1", u"0", true, true});
-    f.browser.FormShow();
-    f.browserView.Take();
-    f.browser.FileTypeChange(3);
-    EXPECT_EQ(f.browserView.Taken("show"), (std::vector<std::string>{"show 1 配置.JWW"}));
-    f.browser.FileTypeChange(4);
-    EXPECT_EQ(f.form.ZukeiBrwT, 4);
-    EXPECT_EQ(f.browserView.Taken("show"),
-              (std::vector<std::string>{"show 1 a.jws", "show 2 b.jwk", "show 3 配置.JWW"}));
-
-    f.browser.ThumbnailClick(2);
-    const auto expected = f.dir / "expected.1";
-    TJwwData jww;
-    TJcfData jcf;
-    ASSERT_TRUE(jww.FileIn(f.folder / u8"配置.JWW"));
-    ASSERT_TRUE(JWWtoJCLF(jww, jcf, expected));
-    EXPECT_TRUE(ClipboardBlock(f.clipboard, u"Jw_win") == ReadBytes(expected) + '\0');
-    f.browser.FormClose();
-    EXPECT_EQ(f.form.JWW->EntLineN, 0);
-}
-
 }  // namespace
 }  // namespace torvane::test

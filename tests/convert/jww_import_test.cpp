@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "convert/figure_import.h"
-#include "figure_compare.h"
-#include "sample_figure.h"
 #include "support/test_files.h"
 
 namespace torvane {
@@ -43,15 +41,6 @@ TJwwData Drawing() {
     return jww;
 }
 
-TEST(CopyJwwFigure, EveryLayerShownCopiesTheFigureWithItsLowerLeftAsBasePoint) {
-    TJwwData jww = Drawing();
-    TJcfData JCF;
-    CopyJwwFigure(jww, JCF);
-    jww.Enthd.BasePoint_x = -50;
-    jww.Enthd.BasePoint_y = -60;
-    test::ExpectSameFigure(jww, JCF, 0);
-}
-
 // What the picture leaves out the clip leaves out: the base point follows the entities kept, and
 // a definition that no kept placement reaches is not written.
 TEST(JWWtoJCLF, HiddenLayersAndGroupsStayOutOfTheClip) {
@@ -72,26 +61,6 @@ TEST(JWWtoJCLF, HiddenLayersAndGroupsStayOutOfTheClip) {
     jww.EntLgrp[0].anGLay = 0;
     EXPECT_FALSE(JWWtoJCLF(jww, JCF, dir / "empty.1"));
     EXPECT_FALSE(std::filesystem::exists(dir / "empty.1"));
-}
-
-// A real drawing with hidden layer groups: the clip holds its shown entities, unchanged.
-TEST(JWWtoJCLF, RealDrawingKeepsItsShownEntities) {
-    const auto data = test::DataDir();
-    if (!data) GTEST_SKIP() << "no real data";
-    TJwwData jww;
-    ASSERT_TRUE(jww.FileIn(*data / "jww" / "Test6.jww"));
-    test::TempDir dir;
-    TJcfData JCF;
-    ASSERT_TRUE(JWWtoJCLF(jww, JCF, dir / "clip.1"));
-    TJcfData back;
-    ASSERT_TRUE(back.FileIn(dir / "clip.1"));
-    jww.KeepShownLayers();
-    EXPECT_EQ(back.Enthd.n1, 1962 - 1389);
-    EXPECT_EQ(back.Enthd.BasePoint_x, back.myMinWx);
-    EXPECT_EQ(back.Enthd.BasePoint_y, back.myMinWy);
-    jww.Enthd.BasePoint_x = back.Enthd.BasePoint_x;
-    jww.Enthd.BasePoint_y = back.Enthd.BasePoint_y;
-    test::ExpectSameFigure(jww, back, 0);
 }
 
 }  // namespace

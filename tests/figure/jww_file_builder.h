@@ -12,10 +12,7 @@ namespace torvane::test {
 struct JwwHeaderValues {
     std::uint32_t version = 600;
     std::string memo = "memo";  // stored as given (Shift-JIS bytes)
-    std::array<std::uint32_t, 16> group_states{2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2};
     std::array<double, 16> scales{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
-    std::uint32_t hidden_layer = 0xFFFF;  // group × 16 + layer of the one hidden layer, if any
-    bool utf16_names = false;             // layer and group names in the UTF-16 form
 };
 
 // The bytes of a drawing file up to its entity list, field by field in the drawing's layout.
@@ -28,26 +25,19 @@ inline std::string JwwHeaderBytes(const JwwHeaderValues& v) {
     auto doubles = [&](int n) {
         for (int i = 0; i < n; ++i) s.Doubles({static_cast<double>(filler++) + 0.5});
     };
-    auto name = [&](const std::string& text) {
-        if (v.utf16_names) {
-            s.Utf16(std::u16string(text.begin(), text.end()));
-        } else {
-            s.Ansi(text);
-        }
-    };
     s.Raw("JwwData.").U32(v.version).Ansi(v.memo).U32(3).U32(0);  // paper A3, write group 0
     for (std::uint32_t g = 0; g < 16; ++g) {
-        s.U32(v.group_states[g]).U32(0).Doubles({v.scales[g]}).U32(0);
-        for (std::uint32_t l = 0; l < 16; ++l) s.U32(g * 16 + l == v.hidden_layer ? 0 : 2).U32(0);
+        s.U32(2).U32(0).Doubles({v.scales[g]}).U32(0);
+        for (std::uint32_t l = 0; l < 16; ++l) s.U32(2).U32(0);
     }
     ints(14 + 5 + 2);
     doubles(3);
     ints(2);
     doubles(5);
     for (int g = 0; g < 16; ++g) {
-        for (int l = 0; l < 16; ++l) name("L" + std::to_string(g) + "-" + std::to_string(l));
+        for (int l = 0; l < 16; ++l) s.Ansi("L" + std::to_string(g) + "-" + std::to_string(l));
     }
-    for (int g = 0; g < 16; ++g) name("G" + std::to_string(g));
+    for (int g = 0; g < 16; ++g) s.Ansi("G" + std::to_string(g));
     doubles(2);
     ints(1);
     doubles(1);
@@ -69,9 +59,9 @@ inline std::string JwwHeaderBytes(const JwwHeaderValues& v) {
     if (v.version >= 230) s.U32(1).U32(0x123456);
     if (v.version >= 420) {
         for (int i = 0; i < 257; ++i) ints(2);
-        for (int i = 0; i < 257; ++i) name("C"), ints(2), doubles(1);
+        for (int i = 0; i < 257; ++i) s.Ansi("C"), ints(2), doubles(1);
         for (int i = 0; i < 33; ++i) ints(4);
-        for (int i = 0; i < 33; ++i) name("T"), ints(1), doubles(10);
+        for (int i = 0; i < 33; ++i) s.Ansi("T"), ints(1), doubles(10);
     }
     for (int i = 0; i < 10; ++i) doubles(3), ints(1);
     s.Doubles({2.5, 3.5, 0.25});  // the text size and spacing of new texts

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <tuple>
 
 #include "figure/figure_file.h"
 #include "figure/jww_data.h"
@@ -16,11 +15,10 @@ using test::JwwHeaderBytes;
 using test::JwwHeaderValues;
 using test::StreamBuilder;
 
-// A line on layer `layer` of group `group`, a text and a block placement on layer 0 of group 0,
-// and one definition holding a line.
-std::string Archive(int version, std::uint16_t group = 0, std::uint16_t layer = 0) {
+// A line, a text and a block placement, and one definition holding a line.
+std::string Archive(int version) {
     StreamBuilder s(version);
-    s.Count(3).NewClass("CDataSen").Attr(1, 1, 0, layer, group).Doubles({1, 2, 3, 4});
+    s.Count(3).NewClass("CDataSen").Line(1, 2, 3, 4);
     s.NewClass("CDataMoji").Text("MS Gothic", "%mm");
     s.NewClass("CDataBlock").Block(10, 20, 1);
     s.Count(1).NewClass("CDataList").Attr().U32(1).U32(1).U32(0).Ansi("def").Count(1).Ref(1).Line(0, 0, 1, 1);
@@ -37,20 +35,15 @@ TEST_P(JwwVersions, HeaderOfEveryLayoutLeadsToTheEntityList) {
     v.scales[1] = 50;
     TJwwData doc;
     ASSERT_TRUE(Read(JwwHeaderBytes(v) + Archive(static_cast<int>(v.version)), doc));
-    EXPECT_EQ(doc.Enthd.jwwID, u"JwwData.");
     EXPECT_EQ(doc.Enthd.jwVer, static_cast<std::int32_t>(v.version));
-    EXPECT_EQ(doc.Enthd.strMemo, u"memo");
-    EXPECT_EQ(doc.Enthd.nZumen, 3);
     EXPECT_EQ(doc.Enthd.nMMTani3D, 77);
     EXPECT_EQ(doc.Enthd.lnDrawTime, v.version >= 223 ? 4321 : 0);
     EXPECT_EQ(doc.Enthd.SolidColor, v.version >= 230 ? 0x123456 : 0);
     EXPECT_EQ(doc.Enthd.dMojiSizeX, 2.5);
-    EXPECT_EQ(doc.Enthd.dMojiKankaku, 0.25);
     ASSERT_EQ(doc.EntLgrp.size(), 16u);
     EXPECT_EQ(doc.EntLgrp[1].adScale, 50.0);
     EXPECT_EQ(doc.EntLgrp[15].aStrGLayName, u"G15");
     EXPECT_EQ(doc.Enthd.aLay[15][15].aStrLayName, u"L15-15");
-    EXPECT_EQ(doc.Enthd.aLay[3][4].anLay, 2);
     ASSERT_EQ(doc.EntNo.size(), 3u);
     EXPECT_EQ(doc.EntLine[0].end_y, 4.0);
     EXPECT_EQ(doc.EntMoji[0].str, u"%mm");
@@ -95,16 +88,6 @@ TEST(JwwReader, MemoAndNameAreTheTextCodes) {
     EXPECT_EQ(TxtMemo, u"");
 }
 
-TEST(JwwReader, Utf16NamesMarkTheDocument) {
-    JwwHeaderValues v;
-    v.version = 700;
-    v.utf16_names = true;
-    TJwwData doc;
-    ASSERT_TRUE(Read(JwwHeaderBytes(v) + Archive(700), doc));
-    EXPECT_TRUE(doc.MojiEncode);
-    EXPECT_EQ(doc.Enthd.aLay[2][3].aStrLayName, u"L2-3");
-}
-
 // Every file cut short fails without reading past its end; images after the definitions are not read.
 TEST(JwwReader, CutFilesFailAndImagesAreNotRead) {
     JwwHeaderValues v;
@@ -118,29 +101,6 @@ TEST(JwwReader, CutFilesFailAndImagesAreNotRead) {
     images.U32(1).Ansi("^@BM%temp%a.bmp").U32(0xFFFFFFFF);
     EXPECT_TRUE(Read(file + images.bytes(), doc));
     EXPECT_EQ(doc.EntNo.size(), 3u);
-}
-
-TEST(JwwReader, HiddenLayersAndGroupsAreLeftOut) {
-    JwwHeaderValues v;
-    v.hidden_layer = 2 * 16 + 5;
-    v.group_states[3] = 0;
-    TJwwData doc;
-    for (auto [group, layer, shown] :
-         {std::tuple{2, 5, false}, std::tuple{3, 0, false}, std::tuple{2, 4, true}, std::tuple{0, 0, true}}) {
-        SCOPED_TRACE(group * 16 + layer);
-        ASSERT_TRUE(Read(JwwHeaderBytes(v) + Archive(600, static_cast<std::uint16_t>(group),
-                                                     static_cast<std::uint16_t>(layer)),
-                         doc));
-        EXPECT_EQ(doc.LayerShown(doc.EntLine[0].att), shown);
-        doc.KeepShownLayers();
-        EXPECT_EQ(doc.EntLineN, shown ? 1 : 0);
-        ASSERT_EQ(doc.Enthd.n1, shown ? 3 : 2);
-        // The text and the placement keep their order and find their records.
-        const TEntJwwNo text = doc.EntNo[shown ? 1 : 0];
-        EXPECT_EQ(text.EntType, kEntMoji);
-        EXPECT_EQ(doc.EntMoji[static_cast<std::size_t>(text.EntNo)].str, u"%mm");
-        EXPECT_EQ(doc.EntBlockTreeN, 1);
-    }
 }
 
 }  // namespace
