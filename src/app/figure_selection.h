@@ -6,7 +6,7 @@ namespace torvane {
 // What the figure selection dialog is given and gives back.
 struct TFigureSelection {
     std::filesystem::path S_AP;  // fallback folder (the application folder)
-    int S_P1 = 0;                // file type choice: 0 "*.jwk", 1 "*.jws", 2 both
+    int S_P1 = 0;                // file type choice: 0 "*.jwk", 1 "*.jws", 2 both, 3 "*.jww", 4 all
     std::filesystem::path S_P2;  // folder shown first; after OK the chosen file's folder
     int S_P3 = 0;                // thumbnail background: 0 white, 1 black
     std::filesystem::path S_PO;  // after OK the chosen file

@@ -102,6 +102,7 @@ void TForm1::SystemInit() {
     JCF = std::make_unique<TJcfData>();
     JWS = std::make_unique<TJwsData>();
     JWK = std::make_unique<TJwkData>();
+    JWW = std::make_unique<TJwwData>();
     SetStartupAttributes();
     ResetTextCodeContext(u"");
     TxtFileDate = clock_.Now();
@@ -109,13 +110,16 @@ void TForm1::SystemInit() {
     const std::u16string folder = (TempPath / "").u16string();
     JCF->BindImageFolder = folder;
     JWS->BindImageFolder = folder;
+    JWW->BindImageFolder = folder;
 }
 
 void TForm1::SystemFree() {
     if (!JCF) return;
+    JWW->DataFree();
     JWK->DataFree();
     JWS->DataFree();
     JCF->DataFree();
+    JWW.reset();
     JWK.reset();
     JWS.reset();
     JCF.reset();

@@ -21,6 +21,7 @@
 #include "figure/jcf_data.h"
 #include "figure/jwk_data.h"
 #include "figure/jws_data.h"
+#include "figure/jww_data.h"
 
 namespace torvane {
 
@@ -146,8 +147,8 @@ public:
     // with the clip's name. A clip that cannot be read and a file that cannot be written are
     // reported in a message.
     void MnuZukeiSaveClick();
-    // Reads a ".jws" or ".jwk" file (by its lower-cased extension) into JWS or JWK; nothing for
-    // another extension or a file that FileCheck or FileIn refuses.
+    // Reads a ".jws", ".jwk" or ".jww" file (by its lower-cased extension) into JWS, JWK or JWW;
+    // nothing for another extension or a file that FileCheck or FileIn refuses.
     std::optional<FigureKind> ReadFigureFile(const std::filesystem::path& file);
     // Converts the figure just read into the figure stream file dst and empties its document;
     // true when dst was written.
@@ -217,6 +218,7 @@ public:
     std::unique_ptr<TJcfData> JCF;
     std::unique_ptr<TJwsData> JWS;
     std::unique_ptr<TJwkData> JWK;
+    std::unique_ptr<TJwwData> JWW;
 
 private:
     void SetDefaults();

@@ -57,6 +57,9 @@ std::optional<FigureKind> TForm1::ReadFigureFile(const std::filesystem::path& fi
     } else if (ext == u".jwk" && JWK) {
         if (JWK->FileCheck(file) && JWK->FileIn(file)) return FigureKind::Jwk;
         JWK->DataFree();
+    } else if (ext == u".jww" && JWW) {
+        if (JWW->FileCheck(file) && JWW->FileIn(file)) return FigureKind::Jww;
+        JWW->DataFree();
     }
     return std::nullopt;
 }
@@ -69,6 +72,9 @@ bool TForm1::ConvertFigure(FigureKind kind, const std::filesystem::path& dst) {
     } else if (kind == FigureKind::Jwk && JWK) {
         written = JCF && JWKtoJCLF(*JWK, *JCF, dst);
         JWK->DataFree();
+    } else if (kind == FigureKind::Jww && JWW) {
+        written = JCF && JWWtoJCLF(*JWW, *JCF, dst);
+        JWW->DataFree();
     }
     return written;
 }

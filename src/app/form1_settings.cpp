@@ -153,14 +153,14 @@ bool TForm1::SettingsIn(const std::filesystem::path& path) {
     PasteAng = in.Text();
     PasteMoj = in.Bool();
     PasteTen = in.Bool();
-    ZukeiType = ClampedOr(in.Int(), 0, 2, 0);
+    ZukeiType = ClampedOr(in.Int(), 0, 4, 0);
     ZukeiFold = in.Hex();
     ZukeiImgX = ClampedOr(in.Int(), 1, 5, 4);
     ZukeiImgY = ClampedOr(in.Int(), 1, 5, 4);
     ZukeiBrwX = ClampedOr(in.Int(), 1, 10, 5);
     ZukeiBrwY = ClampedOr(in.Int(), 1, 10, 5);
     if (ZukeiBrwX * ZukeiBrwY > 30) ZukeiBrwY = 30 / ZukeiBrwX;
-    ZukeiBrwT = ClampedOr(in.Int(), 0, 2, 0);
+    ZukeiBrwT = ClampedOr(in.Int(), 0, 4, 0);
     ZukeiBrwF = in.Int();
 
     Geometry.Form2Left = in.Int();

@@ -41,13 +41,13 @@ struct TForm1Settings {
     double PasteAnr = 0.0;
     bool PasteMoj = true;        // text sizes follow the paste transform
     bool PasteTen = true;        // marker sizes follow it
-    int ZukeiType = 0;           // figure selection dialog: file type 0..2
+    int ZukeiType = 0;           // figure selection dialog: file type 0..4
     std::u16string ZukeiFold;    // and its folder
     int ZukeiImgX = 4;           // its thumbnail columns and rows
     int ZukeiImgY = 4;
     int ZukeiBrwX = 5;           // figure browser: columns and rows
     int ZukeiBrwY = 5;
-    int ZukeiBrwT = 0;           // file type 0 "*.jwk", 1 "*.jws", 2 both
+    int ZukeiBrwT = 0;           // file type 0 "*.jwk", 1 "*.jws", 2 both, 3 "*.jww", 4 all
     int ZukeiBrwF = -1;          // selected recent folder, -1 none
 };
 

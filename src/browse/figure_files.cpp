@@ -14,9 +14,12 @@ namespace {
 bool TypeAdmits(int fileType, std::u16string_view ext) {
     const bool jwk = ext == u".jwk";
     const bool jws = ext == u".jws";
+    const bool jww = ext == u".jww";
     switch (fileType) {
         case FileTypeJwk: return jwk;
         case FileTypeJws: return jws;
+        case FileTypeJww: return jww;
+        case FileTypeAll: return jwk || jws || jww;
         default: return jwk || jws;
     }
 }

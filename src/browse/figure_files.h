@@ -17,10 +17,12 @@ struct TFigureFile {
     LocalTime Modified;           // the zero date when it cannot be read
 };
 
-// The file type choice: 0 "*.jwk", 1 "*.jws", 2 both.
+// The file type choice: 0 "*.jwk", 1 "*.jws", 2 both, 3 "*.jww", 4 all three.
 inline constexpr int FileTypeJwk = 0;
 inline constexpr int FileTypeJws = 1;
 inline constexpr int FileTypeBoth = 2;
+inline constexpr int FileTypeJww = 3;
+inline constexpr int FileTypeAll = 4;
 
 // The files of `folder` whose lower-cased extension the type choice admits, ordered by name as
 // Windows lists them (upper-cased character codes). Empty when the folder cannot be read.

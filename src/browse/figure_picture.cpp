@@ -1,6 +1,7 @@
 #include "browse/figure_picture.h"
 
 #include <algorithm>
+#include <type_traits>
 
 #include "figure/text_code_context.h"
 #include "render/graph1.h"
@@ -15,6 +16,7 @@ Bitmap TFigurePainter::Draw(const std::filesystem::path& file, int width, int he
     if (!FileThere(file)) return Frame(width, height);
     if (ext == u".jws" && JWS) return ReadAndDraw(*JWS, file, width, height);
     if (ext == u".jwk" && JWK) return ReadAndDraw(*JWK, file, width, height);
+    if (ext == u".jww" && JWW) return ReadAndDraw(*JWW, file, width, height);
     return Frame(width, height);
 }
 
@@ -23,6 +25,7 @@ Bitmap TFigurePainter::ReadAndDraw(Figure& figure, const std::filesystem::path& 
     if (!figure.FileCheck(file)) return Frame(width, height);
     ShowStatus(u"ファイル「" + PathText(file) + u"」を開いています");
     if (!figure.FileIn(file)) ui_.Message(u"メモリオーバーです。途中までのデータを開きます。");
+    if constexpr (std::is_same_v<Figure, TJwwData>) figure.KeepShownLayers();
     ShowStatus(u"描画中です");
     TxtFileDate = FigureFileDate(file).value_or(TextCodeNow());
     Bitmap picture = DrawFigurePicture(figure, width, height, BackColor, device_);

@@ -5,6 +5,7 @@
 
 #include "figure/jwk_data.h"
 #include "figure/jws_data.h"
+#include "figure/jww_data.h"
 #include "platform/bitmap.h"
 #include "platform/device.h"
 #include "platform/ui_services.h"
@@ -12,7 +13,8 @@
 namespace torvane {
 
 // Draws figure files into the pictures of the figure windows, reading each into the shared
-// JWS or JWK document by its extension (only its frame without them).
+// JWS, JWK or drawing document by its extension (only its frame without them). A drawing is
+// drawn without its hidden layers and layer groups.
 class TFigurePainter {
 public:
     TFigurePainter(UiServices& ui, DeviceFactory device) : ui_(ui), device_(std::move(device)) {}
@@ -24,6 +26,7 @@ public:
 
     TJwsData* JWS = nullptr;
     TJwkData* JWK = nullptr;
+    TJwwData* JWW = nullptr;
     int BackColor = 0;  // 0 white, 1 black
     // Receives the status texts while a file is read and drawn; none are shown when empty.
     std::function<void(std::u16string_view)> Status;

@@ -11,6 +11,7 @@ TForm5::TForm5(TForm5View& view, UiServices& ui, TJwsData& JWS, TJwkData& JWK, D
       grid_(view, painter_, PictureCount) {
     painter_.JWS = &JWS;
     painter_.JWK = &JWK;
+    painter_.JWW = &jww_;
     painter_.Status = [this](std::u16string_view text) { view_.SetStatus(text); };
 }
 
@@ -22,7 +23,7 @@ void TForm5::FormShow() {
     ImgY = std::clamp(S_IY, 1, 5);
     SortUpDown = false;
     OKflag = false;
-    FileType = std::clamp(S_P1, 0, 2);
+    FileType = std::clamp(S_P1, 0, FileTypeAll);
     painter_.BackColor = S_P3;
     view_.SetFileType(FileType);
     view_.SetGridChoice(ImgX, ImgY);
@@ -36,10 +37,11 @@ void TForm5::FormClose() {
     Bk.Restore();
     jwk_.DataFree();
     jws_.DataFree();
+    jww_.DataFree();
 }
 
 void TForm5::FileTypeChange(int item) {
-    FileType = std::clamp(item, 0, 2);
+    FileType = std::clamp(item, 0, FileTypeAll);
     ReadFolder();
 }
 

@@ -12,6 +12,7 @@
 #include "browse/thumbnail_grid.h"
 #include "figure/jwk_data.h"
 #include "figure/jws_data.h"
+#include "figure/jww_data.h"
 #include "platform/device.h"
 #include "platform/ui_services.h"
 
@@ -20,7 +21,7 @@ namespace torvane {
 // The figure selection dialog "図形選択": one figure file of a folder, chosen from a grid of up
 // to 25 thumbnails or from a sortable list. The caller fills the TFigureSelection fields, shows
 // it modally and reads them back when OKflag is set. Figures are read into the caller's JWS
-// and JWK, which are emptied when the dialog closes.
+// and JWK (drawings into the dialog's own document), which are emptied when the dialog closes.
 class TForm5 : public TFigureSelection {
 public:
     static constexpr int PictureCount = 25;
@@ -70,6 +71,7 @@ private:
     UiServices& ui_;
     TJwsData& jws_;
     TJwkData& jwk_;
+    TJwwData jww_;  // drawings shown by the dialog
     TFigurePainter painter_;
     TThumbnailGrid grid_;
 };

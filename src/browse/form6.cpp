@@ -14,7 +14,7 @@ TForm6::TForm6(TForm6View& view, TForm1& form, UiServices& ui, DeviceFactory dev
 
 void TForm6::FormShow() {
     S_TmpPath = TempPath;
-    form_.ZukeiBrwT = std::clamp(form_.ZukeiBrwT, 0, 2);
+    form_.ZukeiBrwT = std::clamp(form_.ZukeiBrwT, 0, FileTypeAll);
     form_.ZukeiBrwX = std::clamp(form_.ZukeiBrwX, 1, 10);
     form_.ZukeiBrwY = std::clamp(form_.ZukeiBrwY, 1, PictureCount / form_.ZukeiBrwX);
     view_.SetFileType(form_.ZukeiBrwT);
@@ -31,10 +31,11 @@ void TForm6::FormShow() {
 void TForm6::FormClose() {
     if (form_.JWK) form_.JWK->DataFree();
     if (form_.JWS) form_.JWS->DataFree();
+    if (form_.JWW) form_.JWW->DataFree();
 }
 
 void TForm6::FileTypeChange(int item) {
-    form_.ZukeiBrwT = std::clamp(item, 0, 2);
+    form_.ZukeiBrwT = std::clamp(item, 0, FileTypeAll);
     ReadFolder();
     Redraw([this] { grid_.LayOut(); });
 }
@@ -86,6 +87,7 @@ void TForm6::Redraw(const std::function<void()>& draw) {
     Bk = TSharedView::Current();
     painter_.JWS = form_.JWS.get();
     painter_.JWK = form_.JWK.get();
+    painter_.JWW = form_.JWW.get();
     painter_.BackColor = BackColorNo;
     grid_.Columns = form_.ZukeiBrwX;
     grid_.Rows = form_.ZukeiBrwY;
@@ -102,7 +104,7 @@ void TForm6::ThumbnailClick(int tag) {
     if (!file) return;
     const std::filesystem::path& path = file->Path;
     const std::u16string ext = ExtOf(path);
-    if (ext != u".jws" && ext != u".jwk") return;
+    if (ext != u".jws" && ext != u".jwk" && ext != u".jww") return;
     view_.SetHandCursor(true);
     const std::filesystem::path target = S_TmpPath / "prev.1";
     const std::optional<FigureKind> kind = form_.ReadFigureFile(path);

@@ -15,7 +15,7 @@ namespace torvane {
 // the choices above it.
 class TThumbnailGridView : public TPictureGridView {
 public:
-    // The file type choice (0 "*.jwk", 1 "*.jws", 2 "双方") and the grid choices.
+    // The file type choice (0 "*.jwk", 1 "*.jws", 2 "双方", 3 "*.jww", 4 "すべて") and the grid choices.
     virtual void SetFileType(int item) = 0;
     virtual void SetGridChoice(int columns, int rows) = 0;
 };

@@ -12,9 +12,9 @@ void AddCheckCommand(CLI::App& app, Streams streams, int& exit_code) {
     auto* command = app.add_subcommand("check", "Runs FileCheck of the file's kind; exit 0 when accepted, 1 when not");
     auto file = std::make_shared<std::string>();
     auto kind_name = std::make_shared<std::string>();
-    command->add_option("FILE", *file, "figure stream, JWS or JWK file")->required();
-    command->add_option("--kind", *kind_name, "jcf, jws or jwk (default: from the first bytes)")
-        ->check(CLI::IsMember({"jcf", "jws", "jwk"}));
+    command->add_option("FILE", *file, "figure stream, JWS, JWK or drawing file")->required();
+    command->add_option("--kind", *kind_name, "jcf, jws, jwk or jww (default: from the first bytes)")
+        ->check(CLI::IsMember({"jcf", "jws", "jwk", "jww"}));
     command->callback([streams, &exit_code, file, kind_name] {
         const std::filesystem::path path = ArgPath(*file);
         const FigureKind kind =

@@ -16,10 +16,10 @@ void AddDumpCommand(CLI::App& app, Streams streams, int& exit_code) {
         bool extents = false;
     };
     auto options = std::make_shared<Options>();
-    command->add_option("FILE", options->file, "figure stream, JWS or JWK file")->required();
+    command->add_option("FILE", options->file, "figure stream, JWS, JWK or drawing file")->required();
     command->add_flag("--extents", options->extents, "run GetMinMaxZahyo before printing");
-    command->add_option("--kind", options->kind, "jcf, jws or jwk (default: from the first bytes)")
-        ->check(CLI::IsMember({"jcf", "jws", "jwk"}));
+    command->add_option("--kind", options->kind, "jcf, jws, jwk or jww (default: from the first bytes)")
+        ->check(CLI::IsMember({"jcf", "jws", "jwk", "jww"}));
     command->callback([streams, &exit_code, options] {
         const std::filesystem::path path = ArgPath(options->file);
         const FigureKind kind =

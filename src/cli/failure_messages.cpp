@@ -30,6 +30,7 @@ const char* FigureKindDescription(FigureKind kind) {
     switch (kind) {
         case FigureKind::Jws: return "JWS figure file";
         case FigureKind::Jwk: return "JWK figure file";
+        case FigureKind::Jww: return "Jw_cad drawing file";
         case FigureKind::Jcf: break;
     }
     return "figure stream";

@@ -19,7 +19,7 @@ std::string ReadProblem(const std::filesystem::path& path, std::string_view othe
 // Why an output could not be written: a missing folder, a folder in its place, or the writing.
 std::string WriteProblem(const std::filesystem::path& path);
 
-// "figure stream", "JWS figure file" or "JWK figure file".
+// "figure stream", "JWS figure file", "JWK figure file" or "Jw_cad drawing file".
 const char* FigureKindDescription(FigureKind kind);
 
 // "command: cannot read argument: reason" and "command: cannot write argument: reason" on err,

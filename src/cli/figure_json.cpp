@@ -164,6 +164,14 @@ void BlockTree(JsonWriter& j, const TEntJwwBlockTree& r) {
     j.EndObject();
 }
 
+void Layer(JsonWriter& j, const TEntJwwLayer& r) {
+    j.BeginObject();
+    j.Member("anLay", r.anLay);
+    j.Member("anLayProtect", r.anLayProtect);
+    j.Member("aStrLayName", r.aStrLayName);
+    j.EndObject();
+}
+
 void LayerGroup(JsonWriter& j, const TEntJwwLayerGroup& r) {
     j.BeginObject();
     j.Member("anGLay", r.anGLay);
@@ -223,12 +231,49 @@ void Figure(JsonWriter& j, const TJwwFigureData& doc) {
     j.EndObject();
 }
 
+// The drawing header's own fields: memo, paper, layers and the settings kept.
+void DrawingHeader(JsonWriter& j, const TEntJwwHeader& h) {
+    j.Member("strMemo", h.strMemo);
+    j.Member("nZumen", h.nZumen);
+    j.Member("nWriteGLay", h.nWriteGLay);
+    j.Key("aLay");
+    j.BeginArray();
+    for (const auto& group : h.aLay) {
+        j.BeginArray();
+        for (const TEntJwwLayer& layer : group) Layer(j, layer);
+        j.EndArray();
+    }
+    j.EndArray();
+    for (const auto& [name, value] :
+         {std::pair{"lnSunpou1", h.lnSunpou1}, {"lnSunpou2", h.lnSunpou2}, {"lnSunpou3", h.lnSunpou3},
+          {"lnSunpou4", h.lnSunpou4}, {"lnSunpou5", h.lnSunpou5}, {"nMaxDrawWid", h.nMaxDrawWid},
+          {"nPrtSet", h.nPrtSet}, {"nMemoriMode", h.nMemoriMode}, {"nKage9_15JiFlg", h.nKage9_15JiFlg},
+          {"nMMTani3D", h.nMMTani3D}, {"lnDrawTime", h.lnDrawTime}, {"nSolidNinniColor", h.nSolidNinniColor},
+          {"SolidColor", h.SolidColor}, {"nMojiColor", h.nMojiColor}, {"nMojiShu", h.nMojiShu}})
+        j.Member(name, value);
+    for (const auto& [name, value] :
+         {std::pair{"DPPrtGenten_x", h.DPPrtGenten_x}, {"DPPrtGenten_y", h.DPPrtGenten_y},
+          {"dPrtBairitsu", h.dPrtBairitsu}, {"dMemoriHyoujiMin", h.dMemoriHyoujiMin}, {"dMemoriX", h.dMemoriX},
+          {"dMemoriY", h.dMemoriY}, {"DpMemoriKijunTen_x", h.DpMemoriKijunTen_x},
+          {"DpMemoriKijunTen_y", h.DpMemoriKijunTen_y}, {"dKageLevel", h.dKageLevel}, {"dKageIdo", h.dKageIdo},
+          {"dKabeKageLevel", h.dKabeKageLevel}, {"dTenkuuZuLevel", h.dTenkuuZuLevel},
+          {"dTenkuuZuEnkoR", h.dTenkuuZuEnkoR}, {"dBairitsu", h.dBairitsu}, {"DPGenten_x", h.DPGenten_x},
+          {"DPGenten_y", h.DPGenten_y}, {"dHanniBairitsu", h.dHanniBairitsu}, {"DPHanniGenten_x", h.DPHanniGenten_x},
+          {"DPHanniGenten_y", h.DPHanniGenten_y}, {"dMojiSizeX", h.dMojiSizeX}, {"dMojiSizeY", h.dMojiSizeY},
+          {"dMojiKankaku", h.dMojiKankaku}})
+        j.Member(name, value);
+}
+
 }  // namespace
 
-void WriteDocument(JsonWriter& j, const TJcfData& doc) {
+void BeginDocument(JsonWriter& j) {
     j.BeginObject();
     j.Key("Enthd");
     j.BeginObject();
+}
+
+void WriteDocument(JsonWriter& j, const TJcfData& doc) {
+    BeginDocument(j);
     CommonHeader(j, doc.Enthd);
     CommonTail(j, doc.Enthd);
     Figure(j, doc);
@@ -236,9 +281,7 @@ void WriteDocument(JsonWriter& j, const TJcfData& doc) {
 
 void WriteDocument(JsonWriter& j, const TJwsData& doc) {
     const TEntJwsHeader& h = doc.Enthd;
-    j.BeginObject();
-    j.Key("Enthd");
-    j.BeginObject();
+    BeginDocument(j);
     j.Member("jwID", h.jwID);
     CommonHeader(j, h);
     for (const auto& [name, value] : {std::pair{"dmy01", h.dmy01}, {"dmy02", h.dmy02}, {"dmy03", h.dmy03},
@@ -247,6 +290,16 @@ void WriteDocument(JsonWriter& j, const TJwsData& doc) {
     for (const auto& [name, value] : {std::pair{"dmy11", h.dmy11}, {"dmy12", h.dmy12}, {"dmy13", h.dmy13},
                                       {"dmy14", h.dmy14}, {"dmy15", h.dmy15}, {"dmy16", h.dmy16}})
         j.Member(name, value);
+    CommonTail(j, h);
+    Figure(j, doc);
+}
+
+void WriteDocument(JsonWriter& j, const TJwwData& doc) {
+    const TEntJwwHeader& h = doc.Enthd;
+    BeginDocument(j);
+    j.Member("jwwID", h.jwwID);
+    CommonHeader(j, h);
+    DrawingHeader(j, h);
     CommonTail(j, h);
     Figure(j, doc);
 }

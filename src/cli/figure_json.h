@@ -8,6 +8,7 @@
 #include "figure/jcf_data.h"
 #include "figure/jwk_data.h"
 #include "figure/jws_data.h"
+#include "figure/jww_data.h"
 
 namespace torvane::cli {
 
@@ -16,6 +17,11 @@ namespace torvane::cli {
 void WriteDocument(JsonWriter& json, const TJcfData& doc);
 void WriteDocument(JsonWriter& json, const TJwsData& doc);
 void WriteDocument(JsonWriter& json, const TJwkData& doc);
+// A drawing: the stream's members and the drawing header's own fields.
+void WriteDocument(JsonWriter& json, const TJwwData& doc);
+
+// Opens a document's object and, in it, the object of its header "Enthd".
+void BeginDocument(JsonWriter& json);
 
 // The member `name`: an array of the first `count` records (never more than they hold), each
 // written by write(json, record).

@@ -5,6 +5,7 @@
 #include "figure/jcf_data.h"
 #include "figure/jwk_data.h"
 #include "figure/jws_data.h"
+#include "figure/jww_data.h"
 
 namespace torvane::cli {
 namespace {
@@ -35,12 +36,14 @@ bool Dump(FigureKind kind, const std::filesystem::path& file, bool extents, std:
 bool CheckFigure(FigureKind kind, const std::filesystem::path& file) {
     if (kind == FigureKind::Jcf) return TJcfData().FileCheck(file);
     if (kind == FigureKind::Jws) return TJwsData().FileCheck(file);
+    if (kind == FigureKind::Jww) return TJwwData().FileCheck(file);
     return TJwkData().FileCheck(file);
 }
 
 bool DumpFigure(FigureKind kind, const std::filesystem::path& file, bool extents, std::ostream& out) {
     if (kind == FigureKind::Jcf) return Dump<TJcfData>(kind, file, extents, out);
     if (kind == FigureKind::Jws) return Dump<TJwsData>(kind, file, extents, out);
+    if (kind == FigureKind::Jww) return Dump<TJwwData>(kind, file, extents, out);
     return Dump<TJwkData>(kind, file, extents, out);
 }
 

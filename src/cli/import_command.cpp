@@ -14,7 +14,7 @@ struct ImportOptions {
     std::string figure, out, kind;
 };
 
-// "jws" or "jwk" from the file's first bytes, unless given; empty for any other file.
+// "jws", "jwk" or "jww" from the file's first bytes, unless given; empty for any other file.
 std::string ImportKind(const std::filesystem::path& figure, const std::string& given) {
     if (!given.empty()) return given;
     const FigureKind kind = FigureKindOfFile(figure).value_or(FigureKind::Jcf);
@@ -36,11 +36,15 @@ int RunImport(const ImportOptions& options, Streams streams) {
         TJwkData JWK;
         read = JWK.FileCheck(figure) && JWK.FileIn(figure);
         written = read && JWKtoJCLF(JWK, JCF, out);
+    } else if (kind == "jww") {
+        TJwwData JWW;
+        read = JWW.FileCheck(figure) && JWW.FileIn(figure);
+        written = read && JWWtoJCLF(JWW, JCF, out);
     }
     const nlohmann::json report{{"kind", kind}, {"read", read}, {"written", written}};
     streams.out << report.dump(2) << "\n";
     if (!read) {
-        ReportUnreadable(streams.err, "import", options.figure, ReadProblem(figure, "not a readable JWS or JWK figure file"));
+        ReportUnreadable(streams.err, "import", options.figure, ReadProblem(figure, "not a readable JWS, JWK or drawing file"));
     } else if (!written) {
         ReportUnwritable(streams.err, "import", options.out, out);
     }
@@ -51,11 +55,11 @@ int RunImport(const ImportOptions& options, Streams streams) {
 
 void AddImportCommand(CLI::App& app, Streams streams, int& exit_code) {
     auto options = std::make_shared<ImportOptions>();
-    CLI::App* command = app.add_subcommand("import", "Converts a JWS or JWK figure file into a figure stream file");
-    command->add_option("FIGURE", options->figure, "figure file (.jws or .jwk)")->required();
+    CLI::App* command = app.add_subcommand("import", "Converts a JWS, JWK or drawing file into a figure stream file");
+    command->add_option("FIGURE", options->figure, "figure file (.jws, .jwk or .jww)")->required();
     command->add_option("OUT", options->out, "figure stream file to write")->required();
-    command->add_option("--kind", options->kind, "jws or jwk (default: from the file's first bytes)")
-        ->check(CLI::IsMember({"jws", "jwk"}));
+    command->add_option("--kind", options->kind, "jws, jwk or jww (default: from the file's first bytes)")
+        ->check(CLI::IsMember({"jws", "jwk", "jww"}));
     command->callback([options, streams, &exit_code] { exit_code = RunImport(*options, streams); });
 }
 

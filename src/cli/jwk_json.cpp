@@ -76,9 +76,7 @@ void JwkMojiType(JsonWriter& j, const TEntJwcMojiType& r) {
 
 void WriteDocument(JsonWriter& j, const TJwkData& doc) {
     const TEntJwkHeader& h = doc.Enthd;
-    j.BeginObject();
-    j.Key("Enthd");
-    j.BeginObject();
+    BeginDocument(j);
     j.Member("jwID", h.jwID);
     j.Member("comment1", h.comment1);
     j.Member("comment2", h.comment2);

@@ -94,11 +94,11 @@ int Run(const RenderOptions& o, Streams streams) {
 void AddRenderCommand(CLI::App& app, Streams streams, int& exit_code) {
     auto options = std::make_shared<RenderOptions>();
     CLI::App* command = app.add_subcommand("render", "Draws a figure as the clip thumbnails are drawn");
-    command->add_option("IN", options->input, "figure stream, JWS or JWK file")->required();
+    command->add_option("IN", options->input, "figure stream, JWS, JWK or drawing file")->required();
     command->add_option("OUT", options->output, "picture to write, .bmp or .png")->required();
     command->add_option("--size", options->size, "picture size WxH (default 58x58)");
     command->add_option("--bg", options->background, "background: 0 white, 1 black")->check(CLI::Range(0, 1));
-    command->add_option("--kind", options->kind, "jcf, jws or jwk instead of the kind found from the first bytes");
+    command->add_option("--kind", options->kind, "jcf, jws, jwk or jww instead of the kind found from the first bytes");
     command->callback([options, streams, &exit_code] { exit_code = Run(*options, streams); });
 }
 

@@ -23,31 +23,31 @@ void DropSxfParts(std::vector<TEntJwwSunpo>& dimensions) {
 
 }  // namespace
 
-void CopyJwsFigure(const TJwsData& JWS, TJcfData& JCF) {
+void CopyFigure(const TJwwFigureData& Src, TJcfData& JCF) {
     JCF.DataInit();
     JCF.DataDefaultSet();
-    const TEntJwsHeader& from = JWS.Enthd;
+    const TEntJcfHeader& from = Src.Header();
     JCF.Enthd.jwVer = from.jwVer;
-    JCF.MojiEncode = JWS.MojiEncode;
+    JCF.MojiEncode = Src.MojiEncode;
     JCF.Enthd.BasePoint_x = from.BasePoint_x;
     JCF.Enthd.BasePoint_y = from.BasePoint_y;
     // A stream needs positive layer-group scales to pass its check; a group whose scale is 0,
     // negative or no number is drawn at scale 1, and is written so.
-    for (std::size_t g = 0; g < JCF.EntLgrp.size() && g < JWS.EntLgrp.size(); ++g) {
-        const double scale = JWS.EntLgrp[g].adScale;
+    for (std::size_t g = 0; g < JCF.EntLgrp.size() && g < Src.EntLgrp.size(); ++g) {
+        const double scale = Src.EntLgrp[g].adScale;
         JCF.EntLgrp[g].adScale = scale > 0 ? scale : 1.0;
     }
 
-    JCF.Enthd.n1 = std::clamp(from.n1, 0, static_cast<std::int32_t>(JWS.EntNo.size()));
-    JCF.EntNo = ValidCopy(JWS.EntNo, JCF.Enthd.n1);
-    JCF.EntLine = ValidCopy(JWS.EntLine, JWS.EntLineN);
-    JCF.EntEnko = ValidCopy(JWS.EntEnko, JWS.EntEnkoN);
-    JCF.EntTen = ValidCopy(JWS.EntTen, JWS.EntTenN);
-    JCF.EntMoji = ValidCopy(JWS.EntMoji, JWS.EntMojiN);
-    JCF.EntSunpo = ValidCopy(JWS.EntSunpo, JWS.EntSunpoN);
-    JCF.EntSolid = ValidCopy(JWS.EntSolid, JWS.EntSolidN);
-    JCF.EntBlock = ValidCopy(JWS.EntBlock, JWS.EntBlockN);
-    JCF.EntBlockDef = ValidCopy(JWS.EntBlockDef, JWS.EntBlockDefN);
+    JCF.Enthd.n1 = std::clamp(from.n1, 0, static_cast<std::int32_t>(Src.EntNo.size()));
+    JCF.EntNo = ValidCopy(Src.EntNo, JCF.Enthd.n1);
+    JCF.EntLine = ValidCopy(Src.EntLine, Src.EntLineN);
+    JCF.EntEnko = ValidCopy(Src.EntEnko, Src.EntEnkoN);
+    JCF.EntTen = ValidCopy(Src.EntTen, Src.EntTenN);
+    JCF.EntMoji = ValidCopy(Src.EntMoji, Src.EntMojiN);
+    JCF.EntSunpo = ValidCopy(Src.EntSunpo, Src.EntSunpoN);
+    JCF.EntSolid = ValidCopy(Src.EntSolid, Src.EntSolidN);
+    JCF.EntBlock = ValidCopy(Src.EntBlock, Src.EntBlockN);
+    JCF.EntBlockDef = ValidCopy(Src.EntBlockDef, Src.EntBlockDefN);
     JCF.CountEntities();
     JCF.Enthd.n2 = JCF.EntBlockDefN;
 
@@ -59,6 +59,8 @@ void CopyJwsFigure(const TJwsData& JWS, TJcfData& JCF) {
     }
     JCF.MakeBlockTree();
 }
+
+void CopyJwsFigure(const TJwsData& JWS, TJcfData& JCF) { CopyFigure(JWS, JCF); }
 
 bool JWStoJCLF(const TJwsData& JWS, TJcfData& JCF, const std::filesystem::path& dst) {
     CopyJwsFigure(JWS, JCF);

@@ -11,10 +11,39 @@ namespace {
 // read as the UTF-16 mark).
 constexpr std::size_t kMaxArchiveLength = 0xFFFD;
 
-void KeepPrintable(std::u16string& text) {
+// Cuts the text at its first NUL and removes the characters below U+0020 that `keep` refuses.
+template <class Keep>
+void KeepPrintable(std::u16string& text, Keep keep) {
     const auto nul = text.find(u'\0');
     if (nul != std::u16string::npos) text.resize(nul);
-    std::erase_if(text, [](char16_t c) { return c < 0x20; });
+    std::erase_if(text, [keep](char16_t c) { return c < 0x20 && !keep(c); });
+}
+
+// Reads one string as stored, without cleaning it.
+bool ReadStoredString(ByteReader& in, std::u16string& out, bool& utf16) {
+    utf16 = false;
+    std::size_t length = in.U8();
+    if (length == 0xFF) {
+        length = in.U16();
+        if (length == 0xFFFE) {
+            utf16 = true;
+            length = in.U8();
+            if (length == 0xFF) length = in.U16();
+        }
+    }
+    if (!in.ok()) return false;
+    if (utf16) {
+        const auto bytes = in.Bytes(length * 2);
+        if (!in.ok()) return false;
+        out.resize(length);
+        for (std::size_t i = 0; i < length; ++i)
+            out[i] = static_cast<char16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
+    } else {
+        const auto bytes = in.Bytes(length);
+        if (!in.ok()) return false;
+        DecodeSjis(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), out);
+    }
+    return true;
 }
 
 void WriteLength(ByteWriter& out, std::size_t n) {
@@ -47,29 +76,14 @@ std::string EncodeSjis(std::u16string_view text) {
 }
 
 bool ReadArchiveString(ByteReader& in, std::u16string& out, bool& utf16) {
-    utf16 = false;
-    std::size_t length = in.U8();
-    if (length == 0xFF) {
-        length = in.U16();
-        if (length == 0xFFFE) {
-            utf16 = true;
-            length = in.U8();
-            if (length == 0xFF) length = in.U16();
-        }
-    }
-    if (!in.ok()) return false;
-    if (utf16) {
-        const auto bytes = in.Bytes(length * 2);
-        if (!in.ok()) return false;
-        out.resize(length);
-        for (std::size_t i = 0; i < length; ++i)
-            out[i] = static_cast<char16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
-    } else {
-        const auto bytes = in.Bytes(length);
-        if (!in.ok()) return false;
-        DecodeSjis(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), out);
-    }
-    KeepPrintable(out);
+    if (!ReadStoredString(in, out, utf16)) return false;
+    KeepPrintable(out, [](char16_t) { return false; });
+    return true;
+}
+
+bool ReadArchiveText(ByteReader& in, std::u16string& out, bool& utf16) {
+    if (!ReadStoredString(in, out, utf16)) return false;
+    KeepPrintable(out, [](char16_t c) { return c == u'\r' || c == u'\n'; });
     return true;
 }
 

@@ -14,6 +14,8 @@ namespace torvane {
 // `utf16` is set when the string was stored in UTF-16. The result is cut at its first NUL
 // and loses every character below U+0020.
 bool ReadArchiveString(ByteReader& in, std::u16string& out, bool& utf16);
+// The same for a text of several lines: CR and LF are kept.
+bool ReadArchiveText(ByteReader& in, std::u16string& out, bool& utf16);
 
 // Removes "^m", "\n" (backslash, n) and every character below U+0020; an empty result becomes " ".
 std::u16string CleanArchiveString(std::u16string_view text);

@@ -9,12 +9,14 @@ namespace {
 
 constexpr std::string_view kJwsHead = "JwsData";
 constexpr std::string_view kJwkHead = "jw_cad(c)sym";
+constexpr std::string_view kJwwHead = "JwwData.";
 
 }  // namespace
 
 FigureKind FigureKindOfBytes(std::string_view head) {
     if (head.starts_with(kJwsHead)) return FigureKind::Jws;
     if (head.starts_with(kJwkHead)) return FigureKind::Jwk;
+    if (head.starts_with(kJwwHead)) return FigureKind::Jww;
     return FigureKind::Jcf;
 }
 
@@ -28,6 +30,7 @@ std::optional<FigureKind> FigureKindOfName(std::string_view name) {
     if (name == "jcf") return FigureKind::Jcf;
     if (name == "jws") return FigureKind::Jws;
     if (name == "jwk") return FigureKind::Jwk;
+    if (name == "jww") return FigureKind::Jww;
     return std::nullopt;
 }
 
@@ -35,6 +38,7 @@ const char* FigureKindName(FigureKind kind) {
     switch (kind) {
         case FigureKind::Jws: return "jws";
         case FigureKind::Jwk: return "jwk";
+        case FigureKind::Jww: return "jww";
         case FigureKind::Jcf: break;
     }
     return "jcf";

@@ -202,6 +202,14 @@ struct TEntJwwBlockTree {
     double r1 = 0, r2 = 0, r3 = 0, r4 = 0;
 };
 
+// One layer of a drawing's layer group: state 0 hidden, 1 shown only, 2 editable, 3 the write
+// layer; protection 0 none, 1 and 2 protected.
+struct TEntJwwLayer {
+    std::int32_t anLay = 0;
+    std::int32_t anLayProtect = 0;
+    std::u16string aStrLayName;
+};
+
 struct TEntJwwLayerGroup {
     std::int32_t anGLay = 0;
     std::int32_t anWriteLay = 0;

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
 
 #include "figure/extents.h"
 #include "figure/figure_file.h"
 #include "figure/jws_data.h"
+#include "figure/jww_data.h"
 #include "figure/text_code_context.h"
 #include "platform/device.h"
 #include "platform/file_times.h"
@@ -101,6 +103,7 @@ template <typename Figure>
 std::optional<Bitmap> ReadAndDraw(const std::filesystem::path& path, int width, int height, int back_color_no) {
     Figure figure;
     if (!figure.FileCheck(path) || !figure.FileIn(path)) return std::nullopt;
+    if constexpr (std::is_same_v<Figure, TJwwData>) figure.KeepShownLayers();
     TxtFileDate = FigureFileDate(path).value_or(TextCodeNow());
     return DrawFigurePicture(figure, width, height, back_color_no);
 }
@@ -126,6 +129,7 @@ std::optional<Bitmap> DrawFigureFile(const std::filesystem::path& path, int widt
     switch (*kind) {
         case FigureKind::Jws: return ReadAndDraw<TJwsData>(path, width, height, back_color_no);
         case FigureKind::Jwk: return ReadAndDraw<TJwkData>(path, width, height, back_color_no);
+        case FigureKind::Jww: return ReadAndDraw<TJwwData>(path, width, height, back_color_no);
         case FigureKind::Jcf: break;
     }
     return ReadAndDraw<TJcfData>(path, width, height, back_color_no);

@@ -46,7 +46,8 @@ std::optional<Bitmap> MakeThumbnail(TJcfData& jcf, const std::filesystem::path& 
                                     int back_color_no, const DeviceFactory& device = CreateDevice);
 
 // Reads a figure file of the given kind (found from its first bytes when not given) and draws
-// it as a thumbnail is drawn; nothing when the file cannot be read as that kind.
+// it as a thumbnail is drawn (a drawing without its hidden layers and layer groups); nothing
+// when the file cannot be read as that kind.
 std::optional<Bitmap> DrawFigureFile(const std::filesystem::path& path, int width, int height, int back_color_no,
                                      std::optional<FigureKind> kind = std::nullopt);
 

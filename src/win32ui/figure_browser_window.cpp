@@ -80,7 +80,7 @@ bool FigureBrowserWindow::CreateControls() {
             SendMessageW(grid, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
         }
     }
-    for (const wchar_t* item : {L"*.jwk", L"*.jws", L"双方"}) {
+    for (const wchar_t* item : {L"*.jwk", L"*.jws", L"双方", L"*.jww", L"すべて"}) {
         SendMessageW(file_type_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
     }
     return folders_ && columns_ && rows_ && file_type_ &&
@@ -195,7 +195,7 @@ std::optional<std::filesystem::path> FigureBrowserWindow::BrowseForFolder(const 
     std::wstring name(32768, L'\0');
     name[0] = L'\u3000';
     const std::wstring folder = start.wstring();
-    static constexpr wchar_t kFilter[] = L"JW図形\0*.jwk;*.jws\0";
+    static constexpr wchar_t kFilter[] = L"JW図形\0*.jwk;*.jws;*.jww\0";
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = Handle();

@@ -96,7 +96,7 @@ bool FigureSelectDialog::CreateControls() {
     Control(L"BUTTON", L"キャンセル(&N)", WS_TABSTOP | BS_PUSHBUTTON, IDCANCEL);
     status_ = Control(STATUSCLASSNAMEW, L"", SBARS_SIZEGRIP, kStatusId);
     file_type_ = Control(L"COMBOBOX", L"", choice, kFileTypeId);
-    FillChoices(file_type_, {L"*.jwk", L"*.jws", L"双方"});
+    FillChoices(file_type_, {L"*.jwk", L"*.jws", L"双方", L"*.jww", L"すべて"});
     tabs_ = Control(WC_TABCONTROLW, L"", WS_TABSTOP | WS_CLIPSIBLINGS, kTabsId);
     for (const wchar_t* title : {L"サムネイル表示", L"リスト表示"}) {
         TCITEMW item{};

@@ -126,6 +126,44 @@ TEST_F(FigureCommands, ExportWritesAJwsFileThatCheckAcceptsAndImportGivesBack) {
     EXPECT_EQ(RunCommand({"export", (temp_ / "missing.1").string(), jws.string()}).exit_code, 1);
 }
 
+// A drawing goes through check, dump, render and import like the other kinds; its hidden layer
+// groups (Test6 shows 2 of 16) stay in the dump and out of the picture and the import.
+TEST_F(FigureCommands, DrawingsTakeEveryFigureCommand) {
+    const std::string drawing = (data_ / "jww" / "Test6.jww").string();
+    const Result check = RunCommand({"check", drawing});
+    EXPECT_EQ(check.exit_code, 0);
+    EXPECT_EQ(nlohmann::json::parse(check.out)["kind"], "jww");
+    EXPECT_EQ(RunCommand({"check", (data_ / "jws" / "Test6.jws").string(), "--kind", "jww"}).exit_code, 1);
+
+    const Result dump = RunCommand({"dump", drawing});
+    ASSERT_EQ(dump.exit_code, 0) << dump.err;
+    const auto doc = nlohmann::json::parse(dump.out)["document"];
+    const auto jws = nlohmann::json::parse(RunCommand({"dump", (data_ / "jws" / "Test6.jws").string()}).out)["document"];
+    EXPECT_EQ(doc["EntNo"], jws["EntNo"]);
+    EXPECT_EQ(doc["EntLine"], jws["EntLine"]);
+    EXPECT_EQ(doc["Enthd"]["jwwID"], "JwwData.");
+    EXPECT_EQ(doc["Enthd"]["strMemo"], "２．５用ＴＥＳＴデータ\r\n");
+    EXPECT_EQ(doc["Enthd"]["aLay"].size(), 16u);
+    EXPECT_EQ(doc["EntLgrp"][1]["anGLay"], 0);
+    EXPECT_EQ(doc["EntLgrp"][0]["aStrGLayName"], "　敷地・建物");
+
+    const auto png = temp_ / "drawing.png";
+    EXPECT_EQ(RunCommand({"render", drawing, png.string(), "--size", "120x90"}).exit_code, 0);
+    EXPECT_EQ(RunCommand({"render", (data_ / "jws" / "Test6.jws").string(), (temp_ / "jws.png").string(), "--size",
+                          "120x90"}).exit_code,
+              0);
+    EXPECT_NE(test::ReadBytes(png), test::ReadBytes(temp_ / "jws.png"));
+
+    const auto stream = temp_ / "drawing.1";
+    const Result import = RunCommand({"import", drawing, stream.string()});
+    ASSERT_EQ(import.exit_code, 0) << import.err;
+    EXPECT_EQ(nlohmann::json::parse(import.out)["kind"], "jww");
+    const auto clip = nlohmann::json::parse(RunCommand({"dump", stream.string(), "--extents"}).out)["document"];
+    EXPECT_EQ(clip["Enthd"]["n1"], 1962 - 1389);
+    EXPECT_EQ(clip["Enthd"]["BasePoint_x"], clip["myMinWx"]);
+    EXPECT_EQ(clip["Enthd"]["BasePoint_y"], clip["myMinWy"]);
+}
+
 TEST(CommandLine, FailuresNameTheCommandThePathAndTheReasonAndExitCodesAreThree) {
     test::TempDir temp;
     const std::string missing = (temp / "missing.1").string();

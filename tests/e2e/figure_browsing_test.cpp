@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "convert/figure_export.h"
@@ -46,6 +47,29 @@ POINT PictureCenter(HWND pane, int columns, int rows, int n) {
     return center;
 }
 
+// The combo box among the window's children that lists `item`.
+HWND ComboWithItem(HWND window, const wchar_t* item) {
+    struct Search {
+        const wchar_t* item;
+        HWND found = nullptr;
+    } search{item};
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM param) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(param);
+            wchar_t name[32] = {};
+            GetClassNameW(child, name, 32);
+            if (lstrcmpiW(name, L"ComboBox") != 0) return TRUE;
+            if (SendMessageW(child, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(s->item)) ==
+                CB_ERR)
+                return TRUE;
+            s->found = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 POINT WindowCenter(HWND window) {
     RECT r{};
     GetWindowRect(window, &r);
@@ -69,21 +93,38 @@ protected:
     void SetUp() override {
         if (!DataDir()) GTEST_SKIP() << "no real data";
     }
-    // The figure selection dialog last showed `folder`, the browser's one recent folder, both
-    // with 2 x 2 pictures, the browser showing JWS files only.
-    void UseFolder(const fs::path& folder) {
-        settings.lines[kZukeiType] = "2";
+    // Both figure windows on `folder` (the browser's one recent folder) with 2 x 2 grids and the
+    // file type choices `dialog_type` and `browser_type`.
+    void ShowFolder(const fs::path& folder, const char* dialog_type, const char* browser_type) {
+        settings.lines[kZukeiType] = dialog_type;
         settings.lines[kZukeiFold] = HexName(Utf8(folder));
         settings.lines[kZukeiImgX] = settings.lines[kZukeiImgY] = "2";
         settings.lines[kZukeiBrwX] = settings.lines[kZukeiBrwY] = "2";
-        settings.lines[kZukeiBrwT] = "1";
+        settings.lines[kZukeiBrwT] = browser_type;
         settings.lines[kZukeiBrwF] = "0";
         settings.lines[kFolderCount] = "1";
         settings.lines.insert(settings.lines.begin() + kFolderCount + 1, HexName(Utf8(folder / "")));
+    }
+    // Writes the settings and starts the palette beside a stand-in that records its pastes in "pasted.1".
+    HWND Start() {
         settings.Write(dir / "torvane.dat");
+        host.emplace(L"図面.jww", dir / "pasted.1");
+        torvane.emplace(dir.path());
+        return torvane->Start();
+    }
+    // The palette's scale box set to `scale`, then the browser opened with "Ｚ"; nothing when it
+    // does not appear.
+    static HWND OpenBrowser(HWND palette, const PaletteView& view, const wchar_t* scale) {
+        HWND scale_box = FindChild(palette, L"ComboBox", L"");
+        if (scale_box == nullptr) return nullptr;
+        SendMessageW(scale_box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(scale));
+        ClickAt(view.CommandButtonCenter(5));
+        return WaitForWindow(L"TorvaneFigureBrowser", L"図形ブラウザ");
     }
     TempDir dir;
     SettingsFile settings;
+    std::optional<TestHost> host;
+    std::optional<TorvaneProcess> torvane;
 };
 
 // A folder "部品集" with a JWS and a JWK figure: both imported from the clip menu through the
@@ -103,10 +144,8 @@ TEST_F(FigureBrowsingTest, ImportsIntoSlotsAndPastesFromTheBrowser) {
     WriteBytes(temp / "prev.0", "data object");
     WriteBytes(temp / "prev.2", "ole private data");
 
-    UseFolder(folder);
-    TestHost host(L"図面.jww", dir / "pasted.1");
-    TorvaneProcess torvane(dir.path());
-    HWND palette = torvane.Start();
+    ShowFolder(folder, "2", "1");
+    HWND palette = Start();
     ASSERT_NE(palette, nullptr);
     const PaletteView view(palette, settings);
 
@@ -150,16 +189,12 @@ TEST_F(FigureBrowsingTest, ImportsIntoSlotsAndPastesFromTheBrowser) {
     EXPECT_EQ(ReadBytes(temp / (from_jwk + ".2")), "ole private data");
 
     // The browser ("Ｚ") on the recent folder, JWS files only: one click pastes, scaled by 2.
-    HWND scale_box = FindChild(palette, L"ComboBox", L"");
-    ASSERT_NE(scale_box, nullptr);
-    SendMessageW(scale_box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"2"));
-    ClickAt(view.CommandButtonCenter(5));
-    HWND browser = WaitForWindow(L"TorvaneFigureBrowser", L"図形ブラウザ");
+    HWND browser = OpenBrowser(palette, view, L"2");
     ASSERT_NE(browser, nullptr);
     EXPECT_EQ(GetWindow(browser, GW_OWNER), nullptr);
     EXPECT_NE(GetWindowLongW(browser, GWL_EXSTYLE) & WS_EX_APPWINDOW, 0) << "its own taskbar button";
     ClickAt(PictureCenter(FindChild(browser, L"TorvaneThumbnailPane", L""), 2, 2, 1));
-    ASSERT_TRUE(WaitFor([&] { return host.PasteCount() == 1; }, 5000)) << "no Ctrl+V reached the host";
+    ASSERT_TRUE(WaitFor([&] { return host->PasteCount() == 1; }, 5000)) << "no Ctrl+V reached the host";
     fs::copy_file(dir / "jws.1", dir / "expected.1");
     TJcfData expected;
     PasteTransformFile(dir / "expected.1", u"2", u"0.0", true, true, expected);
@@ -172,11 +207,11 @@ TEST_F(FigureBrowsingTest, ImportsIntoSlotsAndPastesFromTheBrowser) {
     EXPECT_NEAR(pasted.myMaxWx - pasted.myMinWx, 2 * (original.myMaxWx - original.myMinWx), 1e-6);
     EXPECT_NEAR(pasted.myMaxWy - pasted.myMinWy, 2 * (original.myMaxWy - original.myMinWy), 1e-6);
     // The pasted figure is not captured as a clip: a new copy is the third clip.
-    ASSERT_TRUE(host.Put(*DataDir() / "streams" / "Test1.1"));
+    ASSERT_TRUE(host->Put(*DataDir() / "streams" / "Test1.1"));
     EXPECT_FALSE(WaitForNewClip(temp, 3).empty());
     EXPECT_EQ(ClipNames(temp).size(), 3u) << "the pasted figure was captured as a clip";
 
-    ASSERT_EQ(torvane.CloseAndWait(), 0);
+    ASSERT_EQ(torvane->CloseAndWait(), 0);
     const auto written = SettingsFile::Read(dir / "torvane.dat");
     EXPECT_EQ(NameOfHex(written.lines[SettingsFile::kFirstClip + 2]), from_jwk) << "the import replaced row 0";
     EXPECT_EQ(written.lines[SettingsFile::kFirstClip + 3], "");
@@ -193,12 +228,10 @@ TEST_F(FigureBrowsingTest, AClipSavedAsAFigureFileShowsInTheBrowserAndPastesTheS
     const fs::path temp = dir / "Temp";
     const fs::path stream = *DataDir() / "streams" / "2blocks.1";
     fs::create_directory(folder);
-    UseFolder(folder);
-    TestHost host(L"図面.jww", dir / "pasted.1");
-    TorvaneProcess torvane(dir.path());
-    HWND palette = torvane.Start();
+    ShowFolder(folder, "2", "1");
+    HWND palette = Start();
     ASSERT_NE(palette, nullptr);
-    ASSERT_TRUE(host.Put(stream));
+    ASSERT_TRUE(host->Put(stream));
     const PaletteView view(palette, settings);
     const std::string clip = WaitForNewClip(temp, 1);
     ASSERT_FALSE(clip.empty()) << "no clip captured";
@@ -211,7 +244,7 @@ TEST_F(FigureBrowsingTest, AClipSavedAsAFigureFileShowsInTheBrowserAndPastesTheS
     const auto save = [&] {
         HWND dialog = nullptr;
         if (view.ChooseFromMenu(view.ClipButtonCenter(1), "H")) {
-            WaitFor([&] { return (dialog = torvane.MessageBoxShown()) != nullptr; });
+            WaitFor([&] { return (dialog = torvane->MessageBoxShown()) != nullptr; });
         }
         if (dialog != nullptr) PostMessageW(dialog, WM_COMMAND, IDOK, 0);
         return dialog;
@@ -245,7 +278,7 @@ TEST_F(FigureBrowsingTest, AClipSavedAsAFigureFileShowsInTheBrowserAndPastesTheS
         }
     }
     ASSERT_TRUE(written()) << "not replaced after yes";
-    EXPECT_EQ(torvane.MessageBoxShown(), nullptr);
+    EXPECT_EQ(torvane->MessageBoxShown(), nullptr);
 
     ClickAt(view.CommandButtonCenter(5));
     HWND browser = WaitForWindow(L"TorvaneFigureBrowser", L"図形ブラウザ");
@@ -254,9 +287,64 @@ TEST_F(FigureBrowsingTest, AClipSavedAsAFigureFileShowsInTheBrowserAndPastesTheS
     ASSERT_TRUE(WaitIdle(browser)) << "the pictures are drawn";
     EXPECT_TRUE(ShowsAFigure(pane));
     ClickAt(PictureCenter(pane, 2, 2, 1));
-    ASSERT_TRUE(WaitFor([&] { return host.PasteCount() == 1; }, 5000)) << "no Ctrl+V reached the host";
+    ASSERT_TRUE(WaitFor([&] { return host->PasteCount() == 1; }, 5000)) << "no Ctrl+V reached the host";
     EXPECT_TRUE(WaitFor([&] { return ReadBytes(dir / "pasted.1") == ReadBytes(stream) + '\0'; }, 2000));
-    ASSERT_EQ(torvane.CloseAndWait(), 0);
+    ASSERT_EQ(torvane->CloseAndWait(), 0);
+}
+
+// A folder with a JWS figure and a drawing, both windows on "すべて": the figure selection
+// dialog imports the drawing into a clip with its thumbnail, and one click in the browser pastes
+// it into the stand-in; both give the stream the import makes of the drawing.
+TEST_F(FigureBrowsingTest, DrawingsAreImportedAndPasted) {
+    const fs::path folder = dir / u8"図面集";
+    fs::create_directory(folder);
+    fs::copy_file(*DataDir() / "jws" / "Test1.jws", folder / "a.jws");
+    const fs::path drawing = folder / u8"b配置.jww";
+    fs::copy_file(*DataDir() / "jww" / "Test6.jww", drawing);
+    const fs::path temp = dir / "Temp";
+    fs::create_directories(temp);
+    TJcfData jcf;
+    TJwwData jww;
+    ASSERT_TRUE(jww.FileCheck(drawing) && jww.FileIn(drawing));
+    ASSERT_TRUE(JWWtoJCLF(jww, jcf, dir / "jww.1"));
+
+    ShowFolder(folder, "4", "4");
+    HWND palette = Start();
+    ASSERT_NE(palette, nullptr);
+    const PaletteView view(palette, settings);
+
+    ASSERT_TRUE(view.ChooseFromMenu(view.ClipButtonCenter(1), "Z"));
+    HWND dialog = WaitForWindow(L"TorvaneFigureSelect", L"図形選択");
+    ASSERT_NE(dialog, nullptr);
+    HWND type_box = ComboWithItem(dialog, L"すべて");
+    ASSERT_NE(type_box, nullptr);
+    EXPECT_EQ(SendMessageW(type_box, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(L"*.jww")), 3);
+    EXPECT_EQ(SendMessageW(type_box, CB_GETCURSEL, 0, 0), 4);
+    HWND pane = FindChild(dialog, L"TorvaneThumbnailPane", L"");
+    ASSERT_NE(pane, nullptr);
+    ASSERT_TRUE(WaitIdle(dialog)) << "the pictures are drawn";
+    const POINT second = PictureCenter(pane, 2, 2, 2);
+    ClickAt(second);
+    ClickAt(second);
+    const std::string clip = WaitForNewClip(temp, 1);
+    ASSERT_FALSE(clip.empty()) << "no clip from the drawing";
+    EXPECT_EQ(ReadBytes(temp / (clip + ".1")), ReadBytes(dir / "jww.1"));
+
+    HWND browser = OpenBrowser(palette, view, L"1");
+    ASSERT_NE(browser, nullptr);
+    ASSERT_TRUE(WaitIdle(browser)) << "the pictures are drawn";
+    EXPECT_EQ(SendMessageW(ComboWithItem(browser, L"すべて"), CB_GETCURSEL, 0, 0), 4);
+    ClickAt(PictureCenter(FindChild(browser, L"TorvaneThumbnailPane", L""), 2, 2, 2));
+    ASSERT_TRUE(WaitFor([&] { return host->PasteCount() == 1; }, 5000)) << "no Ctrl+V reached the host";
+    fs::copy_file(dir / "jww.1", dir / "expected.1");
+    TJcfData expected;
+    PasteTransformFile(dir / "expected.1", u"1", u"0.0", true, true, expected);
+    EXPECT_TRUE(WaitFor([&] { return ReadBytes(dir / "pasted.1") == ReadBytes(dir / "expected.1") + '\0'; }, 2000));
+
+    ASSERT_EQ(torvane->CloseAndWait(), 0);
+    const auto written = SettingsFile::Read(dir / "torvane.dat");
+    EXPECT_EQ(written.lines[kZukeiType], "4");
+    EXPECT_EQ(written.lines[kZukeiBrwT], "4");
 }
 
 }  // namespace

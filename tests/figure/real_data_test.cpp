@@ -1,4 +1,4 @@
-// Every real stream and JWS file against the values of an independent reader.
+// Every real stream, JWS file and drawing against the values of an independent reader.
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -10,6 +10,7 @@
 #include "figure/figure_file.h"
 #include "figure/jcf_data.h"
 #include "figure/jws_data.h"
+#include "figure/jww_data.h"
 #include "support/test_files.h"
 #include "util/encodings.h"
 
@@ -162,25 +163,38 @@ protected:
         if (!dir) GTEST_SKIP() << "no real data";
         dir_ = *dir;
     }
+    // Reads the drawing's file of `folder` as FileCheck and FileIn do and holds it against the reference.
+    template <class Document>
+    void ReadAsTheReference(Document& doc, const char* folder, const char* extension) {
+        const fs::path file = dir_ / folder / (GetParam() + extension);
+        ASSERT_TRUE(doc.FileCheck(file));
+        ASSERT_TRUE(doc.FileIn(file));
+        ExpectDocument(doc, Reference(dir_, GetParam()));
+    }
     fs::path dir_;
 };
 
 TEST_P(RealDrawing, StreamReadsAsTheReferenceSays) {
-    const fs::path file = dir_ / "streams" / (GetParam() + ".1");
     TJcfData doc;
-    ASSERT_TRUE(doc.FileCheck(file));
-    ASSERT_TRUE(doc.FileIn(file));
-    ExpectDocument(doc, Reference(dir_, GetParam()));
+    ReadAsTheReference(doc, "streams", ".1");
     EXPECT_EQ(doc.Enthd.BasePoint_x, 0.0);
 }
 
 TEST_P(RealDrawing, JwsReadsAsTheReferenceSays) {
-    const fs::path file = dir_ / "jws" / (GetParam() + ".jws");
     TJwsData doc;
-    ASSERT_TRUE(doc.FileCheck(file));
-    ASSERT_TRUE(doc.FileIn(file));
+    ReadAsTheReference(doc, "jws", ".jws");
     EXPECT_EQ(doc.Enthd.jwID, u"JwsData");
-    ExpectDocument(doc, Reference(dir_, GetParam()));
+}
+
+// A drawing's header is read up to the archive the stream file copies; its scales are the stream's.
+TEST_P(RealDrawing, DrawingReadsAsTheReferenceSays) {
+    TJwwData doc;
+    ReadAsTheReference(doc, "jww", ".jww");
+    EXPECT_EQ(doc.Enthd.jwwID, u"JwwData.");
+    TJcfData stream;
+    ASSERT_TRUE(stream.FileIn(dir_ / "streams" / (GetParam() + ".1")));
+    for (int g = 0; g < 16; ++g) EXPECT_EQ(doc.EntLgrp[g].adScale, stream.EntLgrp[g].adScale);
+    EXPECT_EQ(doc.MojiEncode, stream.MojiEncode);
 }
 
 // Streams and JWS files carry the same archive: the documents agree entity for entity.

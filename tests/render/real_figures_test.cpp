@@ -44,6 +44,7 @@ void RenderEvery(const char* folder) {
 
 TEST(RealFigures, EveryStreamRenders) { RenderEvery("streams"); }
 TEST(RealFigures, EveryJwsFileRenders) { RenderEvery("jws"); }
+TEST(RealFigures, EveryDrawingRenders) { RenderEvery("jww"); }
 
 TEST(RealFigures, BlackBackgroundKeepsTheBlueFrame) {
     const auto data = DataDir();
