@@ -32,7 +32,7 @@ constexpr std::array<TMenuItem, 6> kCopies{
     Item(u"Page3の最初へコピー (&6)", C::CopyToStart3, true),
 };
 
-constexpr std::array<TMenuItem, 19> kMenu{
+constexpr std::array<TMenuItem, 20> kMenu{
     Item(u"監視開始 (&S)", C::MonitorStart),
     Item(u"監視終了 (&E)", C::MonitorStop),
     Item(u"ページ切替 (&P)", C::None, false, false, kPages),

@@ -12,6 +12,7 @@
 #include "figure/jcf_data.h"
 #include "figure/jwk_data.h"
 #include "figure/jws_data.h"
+#include "figure/jww_data.h"
 #include "util/encodings.h"
 #include "util/files.h"
 #include "util/search_fold.h"
@@ -43,6 +44,7 @@ constexpr TextReader kReaders[] = {
     {u".1", ReadTexts<TJcfData>, "figure stream"},
     {u".jws", ReadTexts<TJwsData>, "JWS figure file"},
     {u".jwk", ReadTexts<TJwkData>, "JWK figure file"},
+    {u".jww", ReadTexts<TJwwData>, "drawing"},
 };
 
 const TextReader* ReaderOf(const fs::path& file) {
@@ -82,7 +84,7 @@ public:
         } else if (const TextReader* reader = ReaderOf(path)) {
             SearchFile(argument, path, *reader);
         } else {
-            ReportUnreadable(streams_.err, "find", argument, ReadProblem(path, "not a .1, .jws or .jwk figure file"));
+            ReportUnreadable(streams_.err, "find", argument, ReadProblem(path, "not a .1, .jws, .jwk or .jww figure file"));
         }
     }
 
@@ -127,7 +129,7 @@ private:
 void AddFindCommand(CLI::App& app, Streams streams, int& exit_code) {
     auto* command = app.add_subcommand(
         "find",
-        "Lists the figure files (.1, .jws, .jwk; folders searched through) whose texts or block names contain TEXT, "
+        "Lists the figure files (.1, .jws, .jwk, .jww; folders searched through) whose texts or block names contain TEXT, "
         "case and width folded; one line per file: the path and the matching texts, tab-separated. Exit 0 when "
         "something matched, 1 when nothing did");
     auto text = std::make_shared<std::string>();

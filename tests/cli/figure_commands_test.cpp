@@ -200,6 +200,7 @@ TEST_F(FigureCommands, FindListsTheFilesWhoseTextsHoldTheText) {
     fs::copy_file(data_ / "streams" / "Test2.1", top / "Test2.1");
     fs::copy_file(data_ / "streams" / "jww-1.1", top / "jww-1.1");
     fs::copy_file(data_ / "jws" / "Test1.jws", top / "sub" / "Test1.jws");
+    fs::copy_file(data_ / "jww" / "Test2.jww", top / "sub" / "Test2.jww");
     test::WriteBytes(top / "sub" / "note.txt", "\x82\x54\x82\x8d\x83\x89\x83\x43\x83\x93");
     test::JwkFileBuilder door;
     door.strings = std::string("\x83h\x83\x41\0", 5);
@@ -212,7 +213,9 @@ TEST_F(FigureCommands, FindListsTheFilesWhoseTextsHoldTheText) {
     const std::string second = (top / "sub" / "Test1.jws").string() + "\t５ｍラインの書き方\t";
     EXPECT_EQ(lines.out.substr(0, first.size()), first);
     EXPECT_NE(lines.out.find("\n" + second), std::string::npos) << lines.out;
-    EXPECT_EQ(std::count(lines.out.begin(), lines.out.end(), '\n'), 2);
+    EXPECT_NE(lines.out.find("\n" + (top / "sub" / "Test2.jww").string() + "\t５ｍライン\n"), std::string::npos)
+        << "a drawing";
+    EXPECT_EQ(std::count(lines.out.begin(), lines.out.end(), '\n'), 3);
 
     const Result jwk = RunCommand({"find", "ﾄﾞｱ", (top / "sub" / "door.JWK").string(), top.string()});
     EXPECT_EQ(jwk.exit_code, 0);
@@ -221,7 +224,7 @@ TEST_F(FigureCommands, FindListsTheFilesWhoseTextsHoldTheText) {
     const Result missing = RunCommand({"find", "ドア", (top / "gone.1").string(), (top / "sub" / "note.txt").string()});
     EXPECT_EQ(missing.exit_code, 1);
     EXPECT_NE(missing.err.find("gone.1"), std::string::npos);
-    EXPECT_NE(missing.err.find("note.txt: not a .1, .jws or .jwk figure file"), std::string::npos) << missing.err;
+    EXPECT_NE(missing.err.find("note.txt: not a .1, .jws, .jwk or .jww figure file"), std::string::npos) << missing.err;
     EXPECT_EQ(RunCommand({"find", "", top.string()}).exit_code, 2) << "an empty text";
     EXPECT_EQ(RunCommand({"find", "ドア"}).exit_code, 2);
 }
