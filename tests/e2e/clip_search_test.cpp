@@ -86,6 +86,10 @@ TEST_F(ClipSearchTest, FindsClipsByTheirWordsAndPastesThem) {
     HWND count = FindChild(search, L"Static", L"");
     HWND pane = FindChild(search, L"TorvaneThumbnailPane", L"");
     ASSERT_TRUE(field && count && pane);
+    // Beside the stand-in, which comes to the front at every paste and would cover the field.
+    RECT host_rect{};
+    GetWindowRect(host.window(), &host_rect);
+    SetWindowPos(search, nullptr, host_rect.right + 10, host_rect.top, 480, 400, SWP_NOZORDER | SWP_NOACTIVATE);
 
     SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"切妻屋根"));
     ASSERT_TRUE(WaitFor([&] { return TextOf(count) == L"1 件"; })) << "found: " << TextOf(count).size();
