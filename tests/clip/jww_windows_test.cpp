@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <utility>
 
 #include "platform/memory/key_recorder.h"
 #include "platform/memory/scripted_window_list.h"
@@ -74,6 +76,23 @@ TEST_F(TrackingTest, SendTargetOfBootValue) {
     EXPECT_EQ(ChooseSendTarget(-1, 0, {}), 0);
 }
 
+// The recorder's clock, running `before_sleep` before each pause: the desktop changing while
+// keys are sent.
+class HookedClock final : public Clock {
+public:
+    HookedClock(KeyRecorder& keys, std::function<void()> before_sleep)
+        : keys_(keys), before_sleep_(std::move(before_sleep)) {}
+    LocalTime Now() const override { return keys_.Now(); }
+    void Sleep(std::uint32_t ms) const override {
+        before_sleep_();
+        keys_.Sleep(ms);
+    }
+
+private:
+    KeyRecorder& keys_;
+    std::function<void()> before_sleep_;
+};
+
 class SendToWindowTest : public ::testing::Test {
 protected:
     ScriptedWindowList windows;
@@ -119,18 +138,11 @@ TEST_F(SendToWindowTest, WaitIsBoundedAndNothingIsSentWhenActivationNeverComes) 
 // The user switches to another program during the half second before a key item: that item
 // and the rest are not sent there.
 TEST_F(SendToWindowTest, KeysStopWhenTheTargetLeavesTheFront) {
-    struct SwitchingClock final : Clock {
-        KeyRecorder& keys;
-        ScriptedWindowList& windows;
-        SwitchingClock(KeyRecorder& k, ScriptedWindowList& w) : keys(k), windows(w) {}
-        LocalTime Now() const override { return keys.Now(); }
-        void Sleep(std::uint32_t ms) const override {
-            const bool pressed = std::any_of(keys.events.begin(), keys.events.end(),
-                                             [](const KeyEvent& e) { return e.kind == Kind::Down; });
-            if (pressed) windows.foreground = 30;
-            keys.Sleep(ms);
-        }
-    } clock(keys, windows);
+    const HookedClock clock(keys, [&] {
+        const bool pressed = std::any_of(keys.events.begin(), keys.events.end(),
+                                         [](const KeyEvent& e) { return e.kind == Kind::Down; });
+        if (pressed) windows.foreground = 30;
+    });
     windows.foreground = 11;
     EXPECT_FALSE(SendKeysToWindow(11, u"^V{ENTER}", windows, keys, clock));
     EXPECT_EQ(std::count_if(keys.events.begin(), keys.events.end(), [](const KeyEvent& e) { return e.kind == Kind::Down; }), 2)
@@ -140,16 +152,7 @@ TEST_F(SendToWindowTest, KeysStopWhenTheTargetLeavesTheFront) {
 // The first request is lost and nobody is in front: it is repeated, and the keys go out once
 // the target is there.
 TEST_F(SendToWindowTest, ALostActivationIsAskedForAgainWhileNobodyIsInFront) {
-    struct AllowingClock final : Clock {
-        KeyRecorder& keys;
-        ScriptedWindowList& windows;
-        AllowingClock(KeyRecorder& k, ScriptedWindowList& w) : keys(k), windows(w) {}
-        LocalTime Now() const override { return keys.Now(); }
-        void Sleep(std::uint32_t ms) const override {
-            windows.activation_allowed = true;
-            keys.Sleep(ms);
-        }
-    } clock(keys, windows);
+    const HookedClock clock(keys, [&] { windows.activation_allowed = true; });
     windows.foreground = 0;
     windows.activation_allowed = false;
     EXPECT_TRUE(SendKeysToWindow(11, u"^V", windows, keys, clock));
