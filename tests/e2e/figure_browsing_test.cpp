@@ -257,7 +257,7 @@ TEST_F(FigureBrowsingTest, AClipSavedAsAFigureFileShowsInTheBrowserAndPastesTheS
                    return GetFileAttributesExW(saved.c_str(), GetFileExInfoStandard, &file) &&
                           file.nFileSizeLow == expected->size();
                }) &&
-               ReadBytes(saved) == *expected;
+               WaitFor([&] { return ReadBytes(saved) == *expected; });
     };
     HWND dialog = save();
     ASSERT_NE(dialog, nullptr) << "no save dialog";

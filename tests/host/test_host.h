@@ -43,6 +43,9 @@ public:
     bool Quit();
 
 private:
+    // Starts one stand-in process and waits for its window (window_ stays null when it ends
+    // first); false when the process could not be created at all.
+    bool Launch(std::wstring command);
     LRESULT Send(unsigned command, const std::wstring& argument);
 
     std::wstring title_;
