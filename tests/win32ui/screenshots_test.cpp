@@ -30,7 +30,8 @@ std::optional<fs::path> ScreenshotFolder() {
     return fs::path(folder);
 }
 
-// Shows the window, lets it paint, and saves what the screen shows of it.
+// Shows the window, lets it paint, and saves what the screen shows of its client area (without a
+// window manager the caption is nobody's to draw, and the screen there shows what lies behind).
 void Save(HWND window, const fs::path& file) {
     ShowWindow(window, SW_SHOWNOACTIVATE);
     UpdateWindow(window);
@@ -38,7 +39,8 @@ void Save(HWND window, const fs::path& file) {
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
     RECT r{};
-    GetWindowRect(window, &r);
+    GetClientRect(window, &r);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
     Bitmap picture(r.right - r.left, r.bottom - r.top);
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
