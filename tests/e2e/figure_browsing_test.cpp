@@ -36,15 +36,23 @@ HWND WaitForWindow(const wchar_t* window_class, const wchar_t* caption) {
     return found;
 }
 
-// The screen position of the middle of picture n of a columns x rows grid in the pane.
-POINT PictureCenter(HWND pane, int columns, int rows, int n) {
+// Where picture n of a columns x rows grid in the pane is on the screen.
+RECT PictureOnScreen(HWND pane, int columns, int rows, int n) {
     RECT client{};
     GetClientRect(pane, &client);
     const int width = std::max<int>(client.right - GetSystemMetrics(SM_CXVSCROLL), 20) / columns;
     const int height = std::max<int>(client.bottom, 20) / rows;
-    POINT center{(n - 1) % columns * width + width / 2, (n - 1) / columns * height + height / 2};
-    ClientToScreen(pane, &center);
-    return center;
+    const int left = (n - 1) % columns * width;
+    const int top = (n - 1) / columns * height;
+    RECT cell{left, top, left + width, top + height};
+    MapWindowPoints(pane, nullptr, reinterpret_cast<POINT*>(&cell), 2);
+    return cell;
+}
+
+// The screen position of the middle of picture n.
+POINT PictureCenter(HWND pane, int columns, int rows, int n) {
+    const RECT cell = PictureOnScreen(pane, columns, rows, n);
+    return {(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2};
 }
 
 // The combo box among the window's children that lists `item`.
@@ -284,8 +292,7 @@ TEST_F(FigureBrowsingTest, AClipSavedAsAFigureFileShowsInTheBrowserAndPastesTheS
     HWND browser = WaitForWindow(L"TorvaneFigureBrowser", L"図形ブラウザ");
     ASSERT_NE(browser, nullptr);
     HWND pane = FindChild(browser, L"TorvaneThumbnailPane", L"");
-    ASSERT_TRUE(WaitIdle(browser)) << "the pictures are drawn";
-    EXPECT_TRUE(ShowsAFigure(pane));
+    EXPECT_TRUE(WaitFor([&] { return ShowsAFigure(ScreenPicture(PictureOnScreen(pane, 2, 2, 1))); })) << "the picture is drawn";
     ClickAt(PictureCenter(pane, 2, 2, 1));
     ASSERT_TRUE(WaitFor([&] { return host->PasteCount() == 1; }, 5000)) << "no Ctrl+V reached the host";
     EXPECT_TRUE(WaitFor([&] { return ReadBytes(dir / "pasted.1") == ReadBytes(stream) + '\0'; }, 2000));

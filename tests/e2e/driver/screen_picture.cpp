@@ -64,9 +64,14 @@ Bitmap InnerPicture(HWND window) {
     return ScreenPicture({client.left + 1, client.top + 1, client.right - 1, client.bottom - 1});
 }
 
-bool ShowsAFigure(HWND window) {
-    const Bitmap picture = InnerPicture(window);
-    return std::any_of(picture.pixels.begin(), picture.pixels.end(), [](std::uint32_t pixel) { return pixel != 0x00FFFFFF; });
+bool ShowsAFigure(HWND window) { return ShowsAFigure(InnerPicture(window)); }
+
+bool ShowsAFigure(const Bitmap& picture) {
+    const auto white = std::count(picture.pixels.begin(), picture.pixels.end(), 0x00FFFFFFu);
+    const auto all = static_cast<std::ptrdiff_t>(picture.pixels.size());
+    // Mostly the white ground: a window just shown can still show, for a moment, whatever lay
+    // on the screen before (Wine copies a window's pixels to the screen at most every 50 ms).
+    return white * 2 > all && white < all;
 }
 
 bool SavePng(const Bitmap& picture, const std::filesystem::path& png) {

@@ -14,8 +14,10 @@ Bitmap ScreenPicture(const RECT& rect);
 Bitmap ClientPicture(HWND window);
 // What the screen shows inside the client area of `window`, without its one-pixel frame.
 Bitmap InnerPicture(HWND window);
-// True when the client area of `window`, inside its frame, shows anything but white.
+// True when the client area of `window`, inside its frame, shows a figure on its white ground.
 bool ShowsAFigure(HWND window);
+// True when the picture is mostly white and not all white.
+bool ShowsAFigure(const Bitmap& picture);
 // Writes a picture as a PNG file (through GDI+); false when it could not be written.
 bool SavePng(const Bitmap& picture, const std::filesystem::path& png);
 
