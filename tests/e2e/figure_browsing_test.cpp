@@ -201,7 +201,9 @@ TEST_F(FigureBrowsingTest, ImportsIntoSlotsAndPastesFromTheBrowser) {
     ASSERT_NE(browser, nullptr);
     EXPECT_EQ(GetWindow(browser, GW_OWNER), nullptr);
     EXPECT_NE(GetWindowLongW(browser, GWL_EXSTYLE) & WS_EX_APPWINDOW, 0) << "its own taskbar button";
-    ClickAt(PictureCenter(FindChild(browser, L"TorvaneThumbnailPane", L""), 2, 2, 1));
+    HWND browser_pane = FindChild(browser, L"TorvaneThumbnailPane", L"");
+    ASSERT_TRUE(WaitFor([&] { return ShowsAFigure(ScreenPicture(PictureOnScreen(browser_pane, 2, 2, 1))); })) << "no picture";
+    ClickAt(PictureCenter(browser_pane, 2, 2, 1));
     ASSERT_TRUE(WaitFor([&] { return host->PasteCount() == 1; }, 5000)) << "no Ctrl+V reached the host";
     fs::copy_file(dir / "jws.1", dir / "expected.1");
     TJcfData expected;
@@ -228,22 +230,29 @@ TEST_F(FigureBrowsingTest, ImportsIntoSlotsAndPastesFromTheBrowser) {
     EXPECT_GT(written.Number(kForm6Width), 0) << "the browser's place is kept";
 }
 
-// A captured clip saved from its menu: the save dialog proposes the clip's name in the last
-// figure folder and OK writes "<clip>.jws" there. Saving over it asks first: "No" keeps the old
-// file, "Yes" replaces it. The browser shows the file, and a click on it pastes the clip's figure.
-TEST_F(FigureBrowsingTest, AClipSavedAsAFigureFileShowsInTheBrowserAndPastesTheSame) {
-    const fs::path folder = dir / u8"保存先";
+// A folder "図面集" holding a drawing, both figure windows on "すべて". A captured clip is saved from
+// its menu: the save dialog proposes the clip's name in that folder and OK writes "<clip>.jws";
+// saving over it asks first: "No" keeps the old file, "Yes" replaces it. The figure selection
+// dialog imports the drawing into a clip with its thumbnail. The browser shows the saved file and
+// the drawing: a click on the one pastes the clip's figure, on the other the drawing's import.
+TEST_F(FigureBrowsingTest, SavedClipsAndDrawingsAreBrowsedImportedAndPasted) {
+    const fs::path folder = dir / u8"図面集";
     const fs::path temp = dir / "Temp";
     const fs::path stream = *DataDir() / "streams" / "2blocks.1";
     fs::create_directory(folder);
-    ShowFolder(folder, "2", "1");
+    const fs::path drawing = folder / u8"b配置.jww";
+    fs::copy_file(*DataDir() / "jww" / "Test6.jww", drawing);
+    TJcfData jcf;
+    TJwwData jww;
+    ASSERT_TRUE(jww.FileCheck(drawing) && jww.FileIn(drawing));
+    ASSERT_TRUE(JWWtoJCLF(jww, jcf, dir / "jww.1"));
+    ShowFolder(folder, "4", "4");
     HWND palette = Start();
     ASSERT_NE(palette, nullptr);
     ASSERT_TRUE(host->Put(stream));
     const PaletteView view(palette, settings);
     const std::string clip = WaitForNewClip(temp, 1);
     ASSERT_FALSE(clip.empty()) << "no clip captured";
-    TJcfData jcf;
     const std::optional<std::string> expected = JCLFtoJWS(jcf, temp / (clip + ".1"));
     ASSERT_TRUE(expected);
     const fs::path saved = folder / (clip + ".jws");
@@ -288,40 +297,9 @@ TEST_F(FigureBrowsingTest, AClipSavedAsAFigureFileShowsInTheBrowserAndPastesTheS
     ASSERT_TRUE(written()) << "not replaced after yes";
     EXPECT_EQ(torvane->MessageBoxShown(), nullptr);
 
-    ClickAt(view.CommandButtonCenter(5));
-    HWND browser = WaitForWindow(L"TorvaneFigureBrowser", L"図形ブラウザ");
-    ASSERT_NE(browser, nullptr);
-    HWND pane = FindChild(browser, L"TorvaneThumbnailPane", L"");
-    EXPECT_TRUE(WaitFor([&] { return ShowsAFigure(ScreenPicture(PictureOnScreen(pane, 2, 2, 1))); })) << "the picture is drawn";
-    ClickAt(PictureCenter(pane, 2, 2, 1));
-    ASSERT_TRUE(WaitFor([&] { return host->PasteCount() == 1; }, 5000)) << "no Ctrl+V reached the host";
-    EXPECT_TRUE(WaitFor([&] { return ReadBytes(dir / "pasted.1") == ReadBytes(stream) + '\0'; }, 2000));
-    ASSERT_EQ(torvane->CloseAndWait(), 0);
-}
-
-// A folder with a JWS figure and a drawing, both windows on "すべて": the figure selection
-// dialog imports the drawing into a clip with its thumbnail, and one click in the browser pastes
-// it into the stand-in; both give the stream the import makes of the drawing.
-TEST_F(FigureBrowsingTest, DrawingsAreImportedAndPasted) {
-    const fs::path folder = dir / u8"図面集";
-    fs::create_directory(folder);
-    fs::copy_file(*DataDir() / "jws" / "Test1.jws", folder / "a.jws");
-    const fs::path drawing = folder / u8"b配置.jww";
-    fs::copy_file(*DataDir() / "jww" / "Test6.jww", drawing);
-    const fs::path temp = dir / "Temp";
-    fs::create_directories(temp);
-    TJcfData jcf;
-    TJwwData jww;
-    ASSERT_TRUE(jww.FileCheck(drawing) && jww.FileIn(drawing));
-    ASSERT_TRUE(JWWtoJCLF(jww, jcf, dir / "jww.1"));
-
-    ShowFolder(folder, "4", "4");
-    HWND palette = Start();
-    ASSERT_NE(palette, nullptr);
-    const PaletteView view(palette, settings);
-
-    ASSERT_TRUE(view.ChooseFromMenu(view.ClipButtonCenter(1), "Z"));
-    HWND dialog = WaitForWindow(L"TorvaneFigureSelect", L"図形選択");
+    // The saved file sorts first ("2…" before "b…"), the drawing second.
+    ASSERT_TRUE(view.ChooseFromMenu(view.ClipButtonCenter(2), "Z"));
+    dialog = WaitForWindow(L"TorvaneFigureSelect", L"図形選択");
     ASSERT_NE(dialog, nullptr);
     HWND type_box = ComboWithItem(dialog, L"すべて");
     ASSERT_NE(type_box, nullptr);
@@ -329,29 +307,38 @@ TEST_F(FigureBrowsingTest, DrawingsAreImportedAndPasted) {
     EXPECT_EQ(SendMessageW(type_box, CB_GETCURSEL, 0, 0), 4);
     HWND pane = FindChild(dialog, L"TorvaneThumbnailPane", L"");
     ASSERT_NE(pane, nullptr);
-    ASSERT_TRUE(WaitIdle(dialog)) << "the pictures are drawn";
+    ASSERT_TRUE(WaitFor([&] { return ShowsAFigure(ScreenPicture(PictureOnScreen(pane, 2, 2, 2))); })) << "no picture";
     const POINT second = PictureCenter(pane, 2, 2, 2);
     ClickAt(second);
     ClickAt(second);
-    const std::string clip = WaitForNewClip(temp, 1);
-    ASSERT_FALSE(clip.empty()) << "no clip from the drawing";
-    EXPECT_EQ(ReadBytes(temp / (clip + ".1")), ReadBytes(dir / "jww.1"));
+    const std::string from_drawing = WaitForNewClip(temp, 2);
+    ASSERT_NE(from_drawing, clip) << "no clip from the drawing";
+    EXPECT_EQ(ReadBytes(temp / (from_drawing + ".1")), ReadBytes(dir / "jww.1"));
 
-    HWND browser = OpenBrowser(palette, view, L"1");
-    ASSERT_NE(browser, nullptr);
-    ASSERT_TRUE(WaitIdle(browser)) << "the pictures are drawn";
-    EXPECT_EQ(SendMessageW(ComboWithItem(browser, L"すべて"), CB_GETCURSEL, 0, 0), 4);
-    ClickAt(PictureCenter(FindChild(browser, L"TorvaneThumbnailPane", L""), 2, 2, 2));
-    ASSERT_TRUE(WaitFor([&] { return host->PasteCount() == 1; }, 5000)) << "no Ctrl+V reached the host";
+    // One paste from each picture of the browser; the stand-in comes to the front at a paste, so
+    // the browser is opened anew for the second.
     fs::copy_file(dir / "jww.1", dir / "expected.1");
-    TJcfData expected;
-    PasteTransformFile(dir / "expected.1", u"1", u"0.0", true, true, expected);
-    EXPECT_TRUE(WaitFor([&] { return ReadBytes(dir / "pasted.1") == ReadBytes(dir / "expected.1") + '\0'; }, 2000));
+    TJcfData transformed;
+    PasteTransformFile(dir / "expected.1", u"1", u"0.0", true, true, transformed);
+    const std::string pastes[] = {ReadBytes(stream) + '\0', ReadBytes(dir / "expected.1") + '\0'};
+    for (int picture = 1; picture <= 2; ++picture) {
+        HWND browser = OpenBrowser(palette, view, L"1");
+        ASSERT_NE(browser, nullptr);
+        EXPECT_EQ(SendMessageW(ComboWithItem(browser, L"すべて"), CB_GETCURSEL, 0, 0), 4);
+        pane = FindChild(browser, L"TorvaneThumbnailPane", L"");
+        ASSERT_TRUE(WaitFor([&] { return ShowsAFigure(ScreenPicture(PictureOnScreen(pane, 2, 2, picture))); }))
+            << "no picture " << picture;
+        ClickAt(PictureCenter(pane, 2, 2, picture));
+        ASSERT_TRUE(WaitFor([&] { return host->PasteCount() == picture; }, 5000)) << "no Ctrl+V from picture " << picture;
+        EXPECT_TRUE(WaitFor([&] { return ReadBytes(dir / "pasted.1") == pastes[picture - 1]; }, 2000));
+        PostMessageW(browser, WM_CLOSE, 0, 0);
+        ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(browser); }));
+    }
 
     ASSERT_EQ(torvane->CloseAndWait(), 0);
-    const auto written = SettingsFile::Read(dir / "torvane.dat");
-    EXPECT_EQ(written.lines[kZukeiType], "4");
-    EXPECT_EQ(written.lines[kZukeiBrwT], "4");
+    const auto settings_written = SettingsFile::Read(dir / "torvane.dat");
+    EXPECT_EQ(settings_written.lines[kZukeiType], "4");
+    EXPECT_EQ(settings_written.lines[kZukeiBrwT], "4");
 }
 
 }  // namespace
