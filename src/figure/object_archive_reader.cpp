@@ -198,8 +198,8 @@ void ObjectArchiveReader::MakeRoom(std::vector<Record>& records, std::int32_t ki
     if (size < records.capacity()) return;
     std::size_t wanted = std::max(2 * size, kFirstRecords);
     if (size >= kSharedSample) {
-        const std::size_t at_share = static_cast<std::size_t>((static_cast<std::uint64_t>(size) + 1) * list_count_ / list_read_);
-        wanted = std::max(at_share, size + size / 2);
+        const std::uint64_t at_share = (std::uint64_t{size} + 1) * list_count_ / list_read_;
+        wanted = std::max(static_cast<std::size_t>(at_share), size + size / 2);
     }
     // The rest of the list, and the bytes left for records of this kind, bound the new records.
     const std::size_t min_bytes = 2 + attr_size_ + kFixedAfterAttr[kind];

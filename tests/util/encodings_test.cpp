@@ -40,7 +40,8 @@ TEST(AnsiTest, DecodingAsTheCodePageDoes) {
 // Decoding into a string that held a text replaces it whole, also when the code page decodes.
 TEST(SjisTest, DecodingIntoAStringReplacesItsText) {
     std::u16string out = u"a longer text held before";
-    for (const std::string& bytes : {"\x90\x7D" "a"s, ""s, "\x81\x20\x90\x7D"s, "\x82\xA0\x82\xA2\x82\xA4\x82\xA6\x82\xA8\x82\xA9\x82\xAB\x82\xAD"s}) {
+    for (const std::string& bytes : {"\x90\x7D" "a"s, ""s, "\x81\x20\x90\x7D"s,
+                                     "\x82\xA0\x82\xA2\x82\xA4\x82\xA6\x82\xA8\x82\xA9\x82\xAB\x82\xAD"s}) {
         DecodeSjisBytesInto(bytes, out);
         EXPECT_EQ(out, ShiftJisCodePage().Decode(bytes));
     }
