@@ -89,6 +89,15 @@ void RegisterReads(const std::string& name, std::shared_ptr<const std::string> b
                                  [bytes](benchmark::State& s) { ReadFresh<Document>(s, *bytes); });
 }
 
+// Fresh and kept reads of every file of a folder of the real data.
+template <class Document>
+void RegisterFolderReads(const fs::path& folder, const std::string& kind) {
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        RegisterReads<Document>(kind + "/" + entry.path().stem().string(),
+                                std::make_shared<const std::string>(test::ReadBytes(entry.path())));
+    }
+}
+
 // Writes the stream's document with `write` into a file named `out_name`.
 template <class Write>
 void WriteOut(benchmark::State& state, const fs::path& file, const char* out_name, Write write) {
@@ -120,7 +129,6 @@ void RegisterAll() {
     benchmark::RegisterBenchmark("Read/stream/quarter_1M/fresh",
                                  [](benchmark::State& s) { ReadFresh<TJcfData>(s, QuarterMixBytes()); })
         ->Unit(benchmark::kMillisecond);
-
     benchmark::RegisterBenchmark("FileOut/synthetic_1M", [](benchmark::State& s) { FileOut(s, SyntheticFile()); })
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("JwsOut/synthetic_1M", [](benchmark::State& s) { JwsOut(s, SyntheticFile()); })
@@ -135,14 +143,8 @@ void RegisterAll() {
         benchmark::RegisterBenchmark(("JwsOut/" + name).c_str(), [file](benchmark::State& s) { JwsOut(s, file); });
         RegisterReads<TJcfData>("stream/" + name, std::make_shared<const std::string>(test::ReadBytes(file)));
     }
-    for (const auto& entry : fs::directory_iterator(*data / "jws")) {
-        const auto bytes = std::make_shared<const std::string>(test::ReadBytes(entry.path()));
-        RegisterReads<TJwsData>("jws/" + entry.path().stem().string(), bytes);
-    }
-    for (const auto& entry : fs::directory_iterator(*data / "jww")) {
-        const auto bytes = std::make_shared<const std::string>(test::ReadBytes(entry.path()));
-        RegisterReads<TJwwData>("jww/" + entry.path().stem().string(), bytes);
-    }
+    RegisterFolderReads<TJwsData>(*data / "jws", "jws");
+    RegisterFolderReads<TJwwData>(*data / "jww", "jww");
 }
 
 const bool registered = (RegisterAll(), true);
