@@ -166,36 +166,40 @@ std::int32_t ObjectArchiveReader::ReadEntity(std::int32_t kind, Owner& owner) {
     }
     std::int32_t index = -1;
     ForEachEntityArray(owner, [&](std::int32_t array_kind, auto& records, std::int32_t) {
-        if (array_kind == kind) index = ReadRecord(records, kind);
+        if (array_kind != kind) return;
+        if constexpr (std::is_same_v<std::remove_reference_t<decltype(records)>, std::vector<TEntJwwMoji>>) {
+            if (&records == &doc_.EntMoji) {
+                index = ReadOwnText();
+                return;
+            }
+        }
+        if (records.size() == records.capacity()) Grow(records, kind);
+        // A record that breaks off after its fixed part is not kept.
+        try {
+            if (Read(records.emplace_back())) index = static_cast<std::int32_t>(records.size() - 1);
+        } catch (const FormatError&) {
+            records.pop_back();
+            throw;
+        }
     });
     return index;
 }
 
-template <class Record>
-std::int32_t ObjectArchiveReader::ReadRecord(std::vector<Record>& records, std::int32_t kind) {
-    bool own_text = false;
-    if constexpr (std::is_same_v<Record, TEntJwwMoji>) own_text = &records == &doc_.EntMoji;
-    const std::size_t at = own_text ? texts_read_ : records.size();
-    if (at == records.size()) {
-        MakeRoom(records, kind);
-        records.emplace_back();
+std::int32_t ObjectArchiveReader::ReadOwnText() {
+    std::vector<TEntJwwMoji>& texts = doc_.EntMoji;
+    if (texts_read_ == texts.size()) {
+        if (texts.size() == texts.capacity()) Grow(texts, kEntMoji);
+        texts.emplace_back();
     }
-    // A record that breaks off after its fixed part is not kept (a text left over is removed
-    // with the old ones).
-    try {
-        if (!Read(records[at])) return -1;
-    } catch (const FormatError&) {
-        if (!own_text) records.pop_back();
-        throw;
-    }
-    if (own_text) ++texts_read_;
-    return static_cast<std::int32_t>(at);
+    // A text that breaks off after its fixed part stays behind the texts read, and is removed
+    // with the old ones left over.
+    if (!Read(texts[texts_read_])) return -1;
+    return static_cast<std::int32_t>(texts_read_++);
 }
 
 template <class Record>
-void ObjectArchiveReader::MakeRoom(std::vector<Record>& records, std::int32_t kind) {
+void ObjectArchiveReader::Grow(std::vector<Record>& records, std::int32_t kind) {
     const std::size_t size = records.size();
-    if (size < records.capacity()) return;
     std::size_t wanted = std::max(2 * size, kFirstRecords);
     if (size >= kSharedSample) {
         const std::uint64_t at_share = (std::uint64_t{size} + 1) * list_count_ / list_read_;

@@ -42,15 +42,14 @@ private:
     // kept. (A plain index: an optional one costs a store-forwarding stall per entity.)
     template <class Owner>
     std::int32_t ReadEntity(std::int32_t kind, Owner& owner);
-    // Reads the next record of `records` (of `kind`), in place: at the end, or over the next
-    // old text; its index, -1 when it is not kept.
-    template <class Record>
-    std::int32_t ReadRecord(std::vector<Record>& records, std::int32_t kind);
-    // Room for one more record. A full array grows to the records of its kind the whole list
+    // Reads a text of the figure's own list over the next old text while there is one, else at
+    // the end; its index, -1 when it is not kept.
+    std::int32_t ReadOwnText();
+    // Room for more records in a full array: it grows to the records of its kind the whole list
     // would hold at the share of the kind so far (doubling while that share rests on few
     // records), and never beyond what the rest of the list and the remaining bytes could hold.
     template <class Record>
-    void MakeRoom(std::vector<Record>& records, std::int32_t kind);
+    void Grow(std::vector<Record>& records, std::int32_t kind);
 
     bool ReadAttr(TEntJwwAttr& att);
     bool Read(TEntJwwLine& line);
