@@ -63,7 +63,7 @@ void DecodeSjis(std::string_view bytes, std::u16string& out) {
     if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
         out.assign(bytes.begin(), bytes.end());
     else
-        out = DecodeSjisBytes(bytes);
+        DecodeSjisBytesInto(bytes, out);
 }
 
 std::string EncodeSjis(std::u16string_view text) {

@@ -40,6 +40,11 @@ void RepairTextSizes(TEntJwwMoji& text) {
 // The smallest block definition: tag, attributes, three numbers, an empty name and count.
 constexpr std::size_t kMinDefinitionBytes = 2 + 13 + 12 + 1 + 2;
 
+// Records of one kind an array holds before it is sized from the share of its kind in the
+// objects read so far; below that it doubles, starting at kFirstRecords.
+constexpr std::size_t kSharedSample = 64;
+constexpr std::size_t kFirstRecords = 8;
+
 std::size_t PlausibleObjects(const ByteReader& in, std::uint32_t count) {
     return std::min<std::size_t>(count, in.remaining() / 2 + 1);
 }
@@ -52,9 +57,7 @@ ObjectArchiveReader::ObjectArchiveReader(ByteReader& in, TJwwFigureData& doc, st
       doc_(doc),
       attr_size_(version <= 350 ? 13 : 15),
       dimension_parts_(version >= 420),
-      old_texts_(std::move(old_texts)) {
-    doc_.EntMoji.reserve(old_texts_.size());
-}
+      old_texts_(std::move(old_texts)) {}
 
 bool ObjectArchiveReader::ReadCount(ByteReader& in, std::uint32_t& count) {
     count = in.U16();
@@ -64,6 +67,8 @@ bool ObjectArchiveReader::ReadCount(ByteReader& in, std::uint32_t& count) {
 
 bool ObjectArchiveReader::ReadObjectsAndDefinitions(std::uint32_t count) {
     TEntJcfHeader& hd = doc_.Header();
+    // The old texts are overwritten in place, one by one; those left over are removed at the end.
+    doc_.EntMoji = std::move(old_texts_);
     bool complete = false;
     try {
         doc_.EntNo.reserve(PlausibleObjects(in_, count));
@@ -77,6 +82,7 @@ bool ObjectArchiveReader::ReadObjectsAndDefinitions(std::uint32_t count) {
     } catch (const FormatError&) {
         complete = false;
     }
+    doc_.EntMoji.erase(doc_.EntMoji.begin() + static_cast<std::ptrdiff_t>(texts_read_), doc_.EntMoji.end());
     doc_.CountEntities();
     hd.n1 = static_cast<std::int32_t>(doc_.EntNo.size());
     hd.n2 = doc_.EntBlockDefN;
@@ -86,14 +92,14 @@ bool ObjectArchiveReader::ReadObjectsAndDefinitions(std::uint32_t count) {
 template <class Owner>
 void ObjectArchiveReader::ReadObjectList(std::uint32_t count, Owner& owner, std::vector<TEntJwwNo>& order) {
     plain_factor_ = std::is_same_v<Owner, TEntJwwBlockMembers> ? 0.0 : 1.0;
-    std::uint32_t read = 0;
-    while (read < count) {
+    list_count_ = count;
+    for (list_read_ = 0; list_read_ < count;) {
         const std::int32_t kind = ReadTag(true);
         if (kind == 0) continue;
+        ++list_read_;
         const std::int32_t index = ReadEntity(kind, owner);
         order.push_back(index >= 0 ? TEntJwwNo{kind, index} : TEntJwwNo{});
         ++next_map_number_;
-        ++read;
     }
 }
 
@@ -161,15 +167,48 @@ std::int32_t ObjectArchiveReader::ReadEntity(std::int32_t kind, Owner& owner) {
     std::int32_t index = -1;
     ForEachEntityArray(owner, [&](std::int32_t array_kind, auto& records, std::int32_t) {
         if (array_kind != kind) return;
+        if constexpr (std::is_same_v<std::remove_reference_t<decltype(records)>, std::vector<TEntJwwMoji>>) {
+            if (&records == &doc_.EntMoji) {
+                index = ReadOwnText();
+                return;
+            }
+        }
+        if (records.size() == records.capacity()) Grow(records, kind);
         // A record that breaks off after its fixed part is not kept.
         try {
-            if (Read(NewRecord(records))) index = static_cast<std::int32_t>(records.size() - 1);
+            if (Read(records.emplace_back())) index = static_cast<std::int32_t>(records.size() - 1);
         } catch (const FormatError&) {
             records.pop_back();
             throw;
         }
     });
     return index;
+}
+
+std::int32_t ObjectArchiveReader::ReadOwnText() {
+    std::vector<TEntJwwMoji>& texts = doc_.EntMoji;
+    if (texts_read_ == texts.size()) {
+        if (texts.size() == texts.capacity()) Grow(texts, kEntMoji);
+        texts.emplace_back();
+    }
+    // A text that breaks off after its fixed part stays behind the texts read, and is removed
+    // with the old ones left over.
+    if (!Read(texts[texts_read_])) return -1;
+    return static_cast<std::int32_t>(texts_read_++);
+}
+
+template <class Record>
+void ObjectArchiveReader::Grow(std::vector<Record>& records, std::int32_t kind) {
+    const std::size_t size = records.size();
+    std::size_t wanted = std::max(2 * size, kFirstRecords);
+    if (size >= kSharedSample) {
+        const std::uint64_t at_share = (std::uint64_t{size} + 1) * list_count_ / list_read_;
+        wanted = std::max(static_cast<std::size_t>(at_share), size + size / 2);
+    }
+    // The rest of the list, and the bytes left for records of this kind, bound the new records.
+    const std::size_t min_bytes = 2 + attr_size_ + kFixedAfterAttr[kind];
+    const std::size_t possible = std::min<std::size_t>(list_count_ - list_read_, in_.remaining() / min_bytes) + 1;
+    records.reserve(size + std::min(wanted - size, possible));
 }
 
 bool ObjectArchiveReader::ReadAttr(TEntJwwAttr& att) {
@@ -297,15 +336,6 @@ bool ObjectArchiveReader::Read(TEntJwwBlock& block) {
     block.nNumber = in_.U32();
     Require();
     return true;
-}
-
-template <class Record>
-Record& ObjectArchiveReader::NewRecord(std::vector<Record>& records) {
-    if constexpr (std::is_same_v<Record, TEntJwwMoji>) {
-        if (&records == &doc_.EntMoji && old_texts_used_ < old_texts_.size())
-            return records.emplace_back(std::move(old_texts_[old_texts_used_++]));
-    }
-    return records.emplace_back();
 }
 
 void ObjectArchiveReader::ReadString(std::u16string& out) {

@@ -16,7 +16,7 @@ class ObjectArchiveReader {
 public:
     // `version` decides the record forms: short attributes up to 350, dimension parts from 420.
     // The texts of the figure's own list take the place (and the string memory) of `old_texts`,
-    // the texts of the figure read before.
+    // the texts of the figure read before; the array keeps its memory too.
     ObjectArchiveReader(ByteReader& in, TJwwFigureData& doc, std::int32_t version,
                         std::vector<TEntJwwMoji> old_texts = {});
 
@@ -42,6 +42,14 @@ private:
     // kept. (A plain index: an optional one costs a store-forwarding stall per entity.)
     template <class Owner>
     std::int32_t ReadEntity(std::int32_t kind, Owner& owner);
+    // Reads a text of the figure's own list over the next old text while there is one, else at
+    // the end; its index, -1 when it is not kept.
+    std::int32_t ReadOwnText();
+    // Room for more records in a full array: it grows to the records of its kind the whole list
+    // would hold at the share of the kind so far (doubling while that share rests on few
+    // records), and never beyond what the rest of the list and the remaining bytes could hold.
+    template <class Record>
+    void Grow(std::vector<Record>& records, std::int32_t kind);
 
     bool ReadAttr(TEntJwwAttr& att);
     bool Read(TEntJwwLine& line);
@@ -55,9 +63,6 @@ private:
     bool ReadPoint(TEntJwwTen& point, double plain_factor);
     void ReadMarker(TEntJwwTen& point);
     void ReadString(std::u16string& out);
-    // A new record at the end of `records`: one of the old texts when there is one left.
-    template <class Record>
-    Record& NewRecord(std::vector<Record>& records);
     void Require() const;
 
     ByteReader& in_;
@@ -68,7 +73,9 @@ private:
     bool dropped_ = false;
     double plain_factor_ = 1.0;  // 1 in the figure's own list, 0 in a block definition
     std::vector<TEntJwwMoji> old_texts_;
-    std::size_t old_texts_used_ = 0;
+    std::size_t texts_read_ = 0;  // texts of the figure's own list
+    std::uint32_t list_count_ = 0;  // objects of the list being read
+    std::uint32_t list_read_ = 0;   // of them read so far
     std::vector<std::pair<std::uint32_t, std::int32_t>> classes_;  // map number, kind; ascending
 };
 

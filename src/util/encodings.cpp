@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <vector>
 
 #include "platform/code_page.h"
@@ -35,21 +34,26 @@ public:
         }
     }
 
-    // The text, or nothing when a byte is not covered.
-    std::optional<std::u16string> Decode(std::string_view b) const {
-        std::u16string out;
-        out.reserve(b.size());
+    // The text into `out`, whose memory is reused; false when a byte is not covered. The length
+    // is counted first, so that a short text stays in the string's own space.
+    bool Decode(std::string_view b, std::u16string& out) const {
+        std::size_t units = 0;
+        for (std::size_t i = 0; i < b.size(); ++i, ++units) {
+            if (lead_index_[static_cast<unsigned char>(b[i])] != 0) ++i;  // a pair makes one unit
+        }
+        out.resize(units);
+        std::size_t n = 0;
         for (std::size_t i = 0; i < b.size(); ++i) {
             const auto byte = static_cast<unsigned char>(b[i]);
             char16_t c = single_[byte];
             if (lead_index_[byte] != 0) {
-                if (i + 1 >= b.size()) return std::nullopt;
+                if (i + 1 >= b.size()) return false;
                 c = pairs_[Slot(byte, static_cast<unsigned char>(b[++i]))];
             }
-            if (c == 0 && byte != 0) return std::nullopt;
-            out += c;
+            if (c == 0 && byte != 0) return false;
+            out[n++] = c;
         }
-        return out;
+        return true;
     }
 
 private:
@@ -66,9 +70,8 @@ private:
     std::vector<char16_t> pairs_;
 };
 
-std::u16string Decode(const CodePage& code_page, const DecodingTable& table, std::string_view b) {
-    if (std::optional<std::u16string> text = table.Decode(b)) return *std::move(text);
-    return code_page.Decode(b);
+void Decode(const CodePage& code_page, const DecodingTable& table, std::string_view b, std::u16string& out) {
+    if (!table.Decode(b, out)) out = code_page.Decode(b);
 }
 
 }  // namespace
@@ -79,7 +82,9 @@ std::u16string AnsiToStr(std::string_view b) { return DecodeAnsiBytes(UpToZero(b
 
 std::u16string DecodeAnsiBytes(std::string_view b) {
     static const DecodingTable table(SystemCodePage());
-    return Decode(SystemCodePage(), table, b);
+    std::u16string out;
+    Decode(SystemCodePage(), table, b, out);
+    return out;
 }
 
 int AnsiLen(std::u16string_view s) { return static_cast<int>(StrToAnsi(s).size()); }
@@ -89,8 +94,14 @@ std::string StrToSjis(std::u16string_view s) { return ShiftJisCodePage().Encode(
 std::u16string SjisToStr(std::string_view b) { return DecodeSjisBytes(UpToZero(b)); }
 
 std::u16string DecodeSjisBytes(std::string_view b) {
+    std::u16string out;
+    DecodeSjisBytesInto(b, out);
+    return out;
+}
+
+void DecodeSjisBytesInto(std::string_view b, std::u16string& out) {
     static const DecodingTable table(ShiftJisCodePage());
-    return Decode(ShiftJisCodePage(), table, b);
+    Decode(ShiftJisCodePage(), table, b, out);
 }
 
 std::string StrToUtf16(std::u16string_view s) {

@@ -20,6 +20,8 @@ int AnsiLen(std::u16string_view s);
 std::string StrToSjis(std::u16string_view s);
 std::u16string SjisToStr(std::string_view b);
 std::u16string DecodeSjisBytes(std::string_view b);
+// The same into `out`, whose memory is reused.
+void DecodeSjisBytesInto(std::string_view b, std::u16string& out);
 
 // UTF-8 bytes of s; an unpaired surrogate becomes U+FFFD.
 std::string StrToUtf8(std::u16string_view s);

@@ -47,6 +47,13 @@ TEST(BadInput, HugeCountsAllocateOnlyWhatTheBytesCanHold) {
     EXPECT_FALSE(doc.ReadBytes(AsBytes(s.bytes()), u"x"));
     EXPECT_LT(doc.EntNo.capacity(), 64u);
 
+    StreamBuilder lines;
+    lines.Header().Count(0xFFFFFFFF).NewClass("CDataSen").Line(0, 0, 1, 0);
+    for (int i = 1; i < 100; ++i) lines.Ref(1).Line(i, 0, i, 1);
+    EXPECT_FALSE(doc.ReadBytes(AsBytes(lines.bytes()), u"x"));
+    EXPECT_EQ(doc.EntLineN, 100);
+    EXPECT_LT(doc.EntLine.capacity(), 128u);
+
     StreamBuilder defs;
     defs.Header().Count(0).Count(0xFFFFFFFF).NewClass("CDataList").Attr().U32(1).U32(0).U32(0).Ansi("A").Count(0xFFFFFFFE);
     EXPECT_FALSE(doc.ReadBytes(AsBytes(defs.bytes()), u"x"));

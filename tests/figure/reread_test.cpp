@@ -2,9 +2,14 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <string>
+#include <string_view>
 #include <vector>
 
+#include "figure/figure_file.h"
 #include "figure/jcf_data.h"
+#include "figure/jws_data.h"
+#include "figure/jww_data.h"
 #include "support/test_files.h"
 
 namespace torvane {
@@ -40,6 +45,42 @@ std::vector<std::filesystem::path> RealFiles(const char* folder) {
 TEST(Reread, EveryRealStreamReadsAsIntoAFreshDocument) {
     if (!test::DataDir()) GTEST_SKIP() << "no real data";
     ExpectRereadAsFresh(RealFiles("streams"));
+}
+
+// The texts of the figure read before are overwritten in place and those left over removed, also
+// when the read stops part-way: every real file, whole and cut in the middle, reads into a reused
+// document as into a fresh one.
+template <class Document>
+void ExpectCutRereadAsFresh(const char* folder) {
+    Document reused;
+    for (const auto& file : RealFiles(folder)) {
+        const std::string bytes = test::ReadBytes(file);
+        for (const std::size_t size : {bytes.size(), bytes.size() / 2, bytes.size()}) {
+            SCOPED_TRACE(file.string() + " " + std::to_string(size));
+            const auto part = AsBytes(std::string_view(bytes).substr(0, size));
+            Document fresh;
+            ASSERT_EQ(reused.ReadBytes(part, u"f"), fresh.ReadBytes(part, u"f"));
+            ASSERT_EQ(reused.EntMoji.size(), fresh.EntMoji.size());
+            EXPECT_EQ(reused.EntMojiN, fresh.EntMojiN);
+            for (std::size_t i = 0; i < fresh.EntMoji.size(); ++i) {
+                EXPECT_EQ(reused.EntMoji[i].str, fresh.EntMoji[i].str);
+                EXPECT_EQ(reused.EntMoji[i].strFontName, fresh.EntMoji[i].strFontName);
+                EXPECT_EQ(reused.EntMoji[i].start_x, fresh.EntMoji[i].start_x);
+            }
+            ASSERT_EQ(reused.EntNo.size(), fresh.EntNo.size());
+            for (std::size_t i = 0; i < fresh.EntNo.size(); ++i) {
+                EXPECT_EQ(reused.EntNo[i].EntType, fresh.EntNo[i].EntType);
+                EXPECT_EQ(reused.EntNo[i].EntNo, fresh.EntNo[i].EntNo);
+            }
+        }
+    }
+}
+
+TEST(Reread, RealFilesCutOffReadAsIntoAFreshDocument) {
+    if (!test::DataDir()) GTEST_SKIP() << "no real data";
+    ExpectCutRereadAsFresh<TJcfData>("streams");
+    ExpectCutRereadAsFresh<TJwsData>("jws");
+    ExpectCutRereadAsFresh<TJwwData>("jww");
 }
 
 }  // namespace

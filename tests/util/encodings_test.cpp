@@ -37,6 +37,16 @@ TEST(AnsiTest, DecodingAsTheCodePageDoes) {
     }
 }
 
+// Decoding into a string that held a text replaces it whole, also when the code page decodes.
+TEST(SjisTest, DecodingIntoAStringReplacesItsText) {
+    std::u16string out = u"a longer text held before";
+    for (const std::string& bytes : {"\x90\x7D" "a"s, ""s, "\x81\x20\x90\x7D"s,
+                                     "\x82\xA0\x82\xA2\x82\xA4\x82\xA6\x82\xA8\x82\xA9\x82\xAB\x82\xAD"s}) {
+        DecodeSjisBytesInto(bytes, out);
+        EXPECT_EQ(out, ShiftJisCodePage().Decode(bytes));
+    }
+}
+
 TEST(Utf8Test, RoundTripsIncludingSurrogatePairs) {
     const std::u16string text = u"aé図\U0001F600";
     EXPECT_EQ(StrToUtf8(text), "a\xC3\xA9\xE5\x9B\xB3\xF0\x9F\x98\x80");

@@ -122,6 +122,40 @@ public:
         ++next_;
     }
 
+    // A real drawing's mix: a quarter each lines, arcs, texts and points. The texts are in
+    // Shift-JIS, with the font name and the kind of contents Jw_cad's drawings carry.
+    void QuarterObject(std::size_t i) {
+        const double x = static_cast<double>(i % 1000);
+        const double y = static_cast<double>(i / 1000);
+        switch (i % 4) {
+            case 0:
+                Line(x, y);
+                return;
+            case 1:
+                ClassTag(2, "CDataEnko");
+                Attr(1, 3, 1);
+                Doubles({x, y, 5, 0, 3.14159, 0, 1});
+                out.U32(0);
+                break;
+            case 2:
+                ClassTag(4, "CDataMoji");
+                Attr(1, 1, 3);
+                Doubles({x, y, x + 20, y});
+                out.U32(1);
+                Doubles({3, 3, 0.5, 0});
+                Ansi("\x82\x6C\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4E");  // ＭＳ ゴシック
+                Ansi(i % 8 == 2 ? "15.000" : "\x82\x54\x82\x8D\x83\x89\x83\x43\x83\x93");  // ５ｍライン
+                break;
+            default:
+                ClassTag(3, "CDataTen");
+                Attr(1, 1, 2);
+                Doubles({x, y});
+                out.U32(0);
+                break;
+        }
+        ++next_;
+    }
+
     void Definition(std::uint32_t number) {
         ClassTag(8, "CDataList");
         Attr(1, 1, 0);
@@ -141,10 +175,8 @@ private:
     std::uint32_t next_ = 1;
 };
 
-}  // namespace
-
-std::string SyntheticStream(std::size_t entities) {
-    Stream s;
+// The stream header (base point, scales) and the object count.
+void Begin(Stream& s, std::size_t entities) {
     s.out.Reserve(entities * 70);
     s.out.Double(0);
     s.out.Double(0);
@@ -155,9 +187,24 @@ std::string SyntheticStream(std::size_t entities) {
     } else {
         s.out.U16(static_cast<std::uint16_t>(entities));
     }
+}
+
+}  // namespace
+
+std::string SyntheticStream(std::size_t entities) {
+    Stream s;
+    Begin(s, entities);
     for (std::size_t i = 0; i < entities; ++i) s.Object(i);
     s.out.U16(10);
     for (std::uint32_t n = 0; n < 10; ++n) s.Definition(n);
+    return s.out.Take();
+}
+
+std::string QuarterMixStream(std::size_t entities) {
+    Stream s;
+    Begin(s, entities);
+    for (std::size_t i = 0; i < entities; ++i) s.QuarterObject(i);
+    s.out.U16(0);
     return s.out.Take();
 }
 
